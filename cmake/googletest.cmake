@@ -1,0 +1,12 @@
+# GoogleTest: Debian's installed library natively; built from Debian's sources for MinGW.
+if(LT_WIN32)
+  set(gtest_src /usr/src/googletest/googletest)
+  add_library(lt_gtest STATIC ${gtest_src}/src/gtest-all.cc)
+  target_include_directories(lt_gtest SYSTEM PUBLIC ${gtest_src}/include PRIVATE ${gtest_src})
+  add_library(lt_gtest_main STATIC ${gtest_src}/src/gtest_main.cc)
+  target_link_libraries(lt_gtest_main PUBLIC lt_gtest)
+else()
+  find_package(GTest REQUIRED)
+  add_library(lt_gtest_main INTERFACE)
+  target_link_libraries(lt_gtest_main INTERFACE GTest::gtest_main GTest::gtest)
+endif()
