@@ -1,0 +1,22 @@
+#pragma once
+// Win32 adapters of the base services: the user's regional formats and the settings store
+// in the registry under HKCU\Software\<application>\<section>, one string value per key.
+#include "yearboard/base/formats.h"
+#include "yearboard/base/settings_store.h"
+
+namespace yb {
+
+Formats ReadSystemFormats();  // GetLocaleInfoA of the user's default locale
+
+class RegistrySettingsStore : public SettingsStore {
+ public:
+  // A value of another type than a string reads as no setting.
+  std::optional<std::string> GetSetting(const std::string& application,
+                                        const std::string& section,
+                                        const std::string& key) override;
+  // Throws std::runtime_error when the key cannot be created or the value written.
+  void SaveSetting(const std::string& application, const std::string& section,
+                   const std::string& key, const std::string& value) override;
+};
+
+}  // namespace yb
