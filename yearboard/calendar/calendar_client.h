@@ -2,13 +2,15 @@
 // The calendar client's automation object model, as far as Yearboard uses it:
 // application -> "MAPI" namespace -> default calendar folder (9) -> Items, searched with
 // Sort / IncludeRecurrences / Find / FindNext; appointments give Start, End, Categories,
-// Subject and an inspector that displays them. Date-times are OLE dates (double days since
-// 1899-12-30, local time). Every failing call throws CalendarError with the automation
+// Subject and an inspector that displays them. Date-times are OLE dates
+// (yearboard/base/ole_date.h: days since 1899-12-30, local time). Every failing call throws CalendarError with the automation
 // layer's error text. Implementations: the IDispatch adapter (automation_calendar_win32.h)
 // and the in-memory calendar for tests (memory_calendar.h).
 #include <memory>
 #include <stdexcept>
 #include <string>
+
+#include "yearboard/base/ole_date.h"
 
 namespace yb {
 
@@ -31,8 +33,8 @@ public:
 class Appointment {
 public:
     virtual ~Appointment() = default;
-    virtual double Start() = 0;
-    virtual double End() = 0;
+    virtual OleDate Start() = 0;
+    virtual OleDate End() = 0;
     virtual std::string Categories() = 0;  // "" when none
     virtual std::string Subject() = 0;
     virtual std::unique_ptr<Inspector> GetInspector() = 0;

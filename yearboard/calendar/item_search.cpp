@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "yearboard/calendar/calendar_client.h"
-#include "yearboard/calendar/ole_date.h"
+#include "yearboard/base/ole_date.h"
 
 namespace yb {
 
@@ -124,7 +124,9 @@ bool Compare(const T& a, Op op, const T& b) {
 
 // Dates compare to the second, so texts and stored values that differ by rounding agree.
 long long Seconds(double oleDate) {
-    return OleDays(oleDate) * 86400 + OleSecondOfDay(oleDate);
+    const CivilDateTime t = DecodeDateTime(oleDate);
+    return static_cast<long long>(DateSerial(t.year, t.month, t.day)) * 86400 + t.hour * 3600 +
+           t.minute * 60 + t.second;
 }
 
 bool ReadNumber(const std::string& text, std::size_t& pos, int maxDigits, int& value) {
@@ -144,7 +146,8 @@ bool ParseFilterDate(const std::string& text, double& oleDate) {
     if (!ReadNumber(text, pos, 2, month) || pos >= text.size() || text[pos++] != '/') return false;
     if (!ReadNumber(text, pos, 2, day) || pos >= text.size() || text[pos++] != '/') return false;
     if (!ReadNumber(text, pos, 4, year)) return false;
-    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) || year < 100)
+    if (month < 1 || month > 12 || day < 1 || year < 100 ||
+        DecodeDateTime(DateSerial(year, month, day)).day != day)
         return false;
     while (pos < text.size() && text[pos] == ' ') ++pos;
     if (pos < text.size()) {
@@ -162,7 +165,7 @@ bool ParseFilterDate(const std::string& text, double& oleDate) {
         }
         if (hour > 23 || minute > 59 || second > 59) return false;
     }
-    oleDate = OleDate({year, month, day}, hour, minute, second);
+    oleDate = DateTimeSerial(year, month, day, hour, minute, second);
     return true;
 }
 

@@ -85,8 +85,8 @@ class MemoryItem : public Appointment {
 public:
     MemoryItem(std::shared_ptr<State> state, SearchRecord record)
         : state(std::move(state)), record(std::move(record)) {}
-    double Start() override { return state->CheckFailure("Start"), record.start; }
-    double End() override { return state->CheckFailure("End"), record.end; }
+    OleDate Start() override { return state->CheckFailure("Start"), record.start; }
+    OleDate End() override { return state->CheckFailure("End"), record.end; }
     std::string Categories() override {
         return state->CheckFailure("Categories"), record.categories;
     }

@@ -13,13 +13,13 @@
 namespace yb {
 
 struct MemoryAppointment {
-    double start = 0;
-    double end = 0;
+    OleDate start = 0;
+    OleDate end = 0;
     std::string categories;
     std::string subject;
     // A recurring series: the start of every occurrence, each lasting end - start.
     // Empty for a single appointment.
-    std::vector<double> occurrenceStarts;
+    std::vector<OleDate> occurrenceStarts;
 };
 
 class MemoryCalendar {

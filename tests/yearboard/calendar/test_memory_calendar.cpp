@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "yearboard/calendar/memory_calendar.h"
-#include "yearboard/calendar/ole_date.h"
+#include "yearboard/base/ole_date.h"
 
 namespace yb {
 namespace {
 
-double May(int day, int hour = 0) { return OleDate({1998, 5, day}, hour); }
+double May(int day, int hour = 0) { return DateTimeSerial(1998, 5, day, hour, 0, 0); }
 
 std::vector<std::string> Subjects(ItemCollection& items, const std::string& filter) {
     std::vector<std::string> result;
@@ -42,10 +42,10 @@ TEST(MemoryCalendar, ReleasedSessionHasNoFolder) {
 TEST(MemoryCalendar, FindHonoursYearFilterAndSort) {
     MemoryCalendar calendar;
     calendar.Add({May(7, 10), May(7, 11), "Travel", "later", {}});
-    calendar.Add({OleDate({1999, 1, 1}), OleDate({1999, 1, 2}), "", "next year", {}});
+    calendar.Add({DateSerial(1999, 1, 1), DateSerial(1999, 1, 2), "", "next year", {}});
     calendar.Add({May(5, 10), May(5, 11), "Holiday", "earlier", {}});
-    calendar.Add({OleDate({1998, 1, 1}), OleDate({1998, 1, 1}, 1), "", "new year", {}});
-    calendar.Add({OleDate({1997, 12, 31}, 23), OleDate({1998, 1, 1}, 1), "", "old year", {}});
+    calendar.Add({DateSerial(1998, 1, 1), DateTimeSerial(1998, 1, 1, 1, 0, 0), "", "new year", {}});
+    calendar.Add({DateTimeSerial(1997, 12, 31, 23, 0, 0), DateTimeSerial(1998, 1, 1, 1, 0, 0), "", "old year", {}});
     CalendarSession session(calendar.CreateApplication());
 
     auto unsorted = session.CalendarFolder().Items();
