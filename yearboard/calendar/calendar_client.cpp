@@ -3,27 +3,29 @@
 namespace yb {
 
 std::string YearFilter(int year) {
-    return "[Start] >= '01/01/" + std::to_string(year) + "' And [Start] < '01/01/" +
-           std::to_string(year + 1) + "'";
+  return "[Start] >= '01/01/" + std::to_string(year) + "' And [Start] < '01/01/" +
+         std::to_string(year + 1) + "'";
 }
 
 CalendarSession::CalendarSession(std::unique_ptr<Application> application)
     : app(std::move(application)) {
-    ns = app->GetNamespace(kMapiNamespace);
-    folder = ns->GetDefaultFolder(kCalendarFolder);
+  ns = app->GetNamespace(kMapiNamespace);
+  folder = ns->GetDefaultFolder(kCalendarFolder);
 }
 
-CalendarSession::~CalendarSession() { Release(); }
+CalendarSession::~CalendarSession() {
+  Release();
+}
 
 Folder& CalendarSession::CalendarFolder() const {
-    if (!folder) throw CalendarError("The calendar folder has been released.");
-    return *folder;
+  if (!folder) throw CalendarError("The calendar folder has been released.");
+  return *folder;
 }
 
 void CalendarSession::Release() {
-    folder.reset();
-    ns.reset();
-    app.reset();
+  folder.reset();
+  ns.reset();
+  app.reset();
 }
 
 }  // namespace yb

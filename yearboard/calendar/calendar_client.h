@@ -3,9 +3,9 @@
 // application -> "MAPI" namespace -> default calendar folder (9) -> Items, searched with
 // Sort / IncludeRecurrences / Find / FindNext; appointments give Start, End, Categories,
 // Subject and an inspector that displays them. Date-times are OLE dates
-// (yearboard/base/ole_date.h: days since 1899-12-30, local time). Every failing call throws CalendarError with the automation
-// layer's error text. Implementations: the IDispatch adapter (automation_calendar_win32.h)
-// and the in-memory calendar for tests (memory_calendar.h).
+// (yearboard/base/ole_date.h: days since 1899-12-30, local time). Every failing call throws
+// CalendarError with the automation layer's error text. Implementations: the IDispatch adapter
+// (automation_calendar_win32.h) and the in-memory calendar for tests (memory_calendar.h).
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -15,8 +15,8 @@
 namespace yb {
 
 class CalendarError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 constexpr const char* kMapiNamespace = "MAPI";
@@ -24,53 +24,53 @@ constexpr int kCalendarFolder = 9;
 constexpr const char* kStartProperty = "[Start]";
 
 class Inspector {
-public:
-    virtual ~Inspector() = default;
-    // The client shows the item in its own window and returns at once.
-    virtual void Display() = 0;
+ public:
+  virtual ~Inspector() = default;
+  // The client shows the item in its own window and returns at once.
+  virtual void Display() = 0;
 };
 
 class Appointment {
-public:
-    virtual ~Appointment() = default;
-    virtual OleDate Start() = 0;
-    virtual OleDate End() = 0;
-    virtual std::string Categories() = 0;  // "" when none
-    virtual std::string Subject() = 0;
-    virtual std::unique_ptr<Inspector> GetInspector() = 0;
+ public:
+  virtual ~Appointment() = default;
+  virtual OleDate Start() = 0;
+  virtual OleDate End() = 0;
+  virtual std::string Categories() = 0;  // "" when none
+  virtual std::string Subject() = 0;
+  virtual std::unique_ptr<Inspector> GetInspector() = 0;
 };
 
 // Items are kept in several day and category lists at once, hence shared.
 using AppointmentItem = std::shared_ptr<Appointment>;
 
 class ItemCollection {
-public:
-    virtual ~ItemCollection() = default;
-    virtual void Sort(const std::string& property, bool descending) = 0;
-    virtual void SetIncludeRecurrences(bool include) = 0;
-    // First match of the restriction, or nullptr.
-    virtual AppointmentItem Find(const std::string& filter) = 0;
-    // Next match of the last Find, or nullptr.
-    virtual AppointmentItem FindNext() = 0;
+ public:
+  virtual ~ItemCollection() = default;
+  virtual void Sort(const std::string& property, bool descending) = 0;
+  virtual void SetIncludeRecurrences(bool include) = 0;
+  // First match of the restriction, or nullptr.
+  virtual AppointmentItem Find(const std::string& filter) = 0;
+  // Next match of the last Find, or nullptr.
+  virtual AppointmentItem FindNext() = 0;
 };
 
 class Folder {
-public:
-    virtual ~Folder() = default;
-    // A fresh collection on every call.
-    virtual std::unique_ptr<ItemCollection> Items() = 0;
+ public:
+  virtual ~Folder() = default;
+  // A fresh collection on every call.
+  virtual std::unique_ptr<ItemCollection> Items() = 0;
 };
 
 class Namespace {
-public:
-    virtual ~Namespace() = default;
-    virtual std::unique_ptr<Folder> GetDefaultFolder(int folderType) = 0;
+ public:
+  virtual ~Namespace() = default;
+  virtual std::unique_ptr<Folder> GetDefaultFolder(int folderType) = 0;
 };
 
 class Application {
-public:
-    virtual ~Application() = default;
-    virtual std::unique_ptr<Namespace> GetNamespace(const std::string& type) = 0;
+ public:
+  virtual ~Application() = default;
+  virtual std::unique_ptr<Namespace> GetNamespace(const std::string& type) = 0;
 };
 
 // "[Start] >= '01/01/Y' And [Start] < '01/01/Y+1'"
@@ -80,19 +80,19 @@ std::string YearFilter(int year);
 // GetDefaultFolder(9) run in the constructor; Release (and the destructor) let go of the
 // folder, then the namespace, then the application.
 class CalendarSession {
-public:
-    explicit CalendarSession(std::unique_ptr<Application> application);
-    ~CalendarSession();
-    CalendarSession(const CalendarSession&) = delete;
-    CalendarSession& operator=(const CalendarSession&) = delete;
+ public:
+  explicit CalendarSession(std::unique_ptr<Application> application);
+  ~CalendarSession();
+  CalendarSession(const CalendarSession&) = delete;
+  CalendarSession& operator=(const CalendarSession&) = delete;
 
-    Folder& CalendarFolder() const;
-    void Release();
+  Folder& CalendarFolder() const;
+  void Release();
 
-private:
-    std::unique_ptr<Application> app;
-    std::unique_ptr<Namespace> ns;
-    std::unique_ptr<Folder> folder;
+ private:
+  std::unique_ptr<Application> app;
+  std::unique_ptr<Namespace> ns;
+  std::unique_ptr<Folder> folder;
 };
 
 }  // namespace yb
