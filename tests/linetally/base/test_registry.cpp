@@ -129,7 +129,7 @@ TEST_P(RegistrySuite, TimeFailuresCarryTheirTexts) {
   ASSERT_TRUE(reg().OpenKey("\\" + key, false));
   env->SetRaw(key, "seven", kRegBinary, std::vector<uint8_t>(7, 0));
   env->SetRaw(key, "nine", kRegBinary, std::vector<uint8_t>(9, 0));
-  env->SetRaw(key, "text", kRegSz, Bytes("18:00:00"));
+  env->SetRaw(key, "text", kRegSz, Bytes("18:00"));
   EXPECT_EQ(ErrorOf([&] { reg().ReadTime("editAfter"); }), "Failed to get data for 'editAfter'");
   EXPECT_EQ(ErrorOf([&] { reg().ReadTime("nine"); }), "Failed to get data for 'nine'");
   EXPECT_EQ(ErrorOf([&] { reg().ReadTime("seven"); }), "Invalid data type for 'seven'");
