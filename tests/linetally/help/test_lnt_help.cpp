@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "tools/helpwriter/help_document.h"
+#include "tools/helpwriter/hlp_reader.h"
+
+namespace {
+
+winhelp::HelpFile Shipped() {
+  std::ifstream in(LNT_HELP_FILE, std::ios::binary);
+  return winhelp::ReadHelpFile({std::istreambuf_iterator<char>(in), {}});
+}
+
+TEST(LntHelp, HoldsTheTopicsTheProgramOpens) {
+  const winhelp::HelpFile help = Shipped();
+  EXPECT_EQ(help.title, "Linetally Help");
+  const winhelp::ReadTopic* start = help.ByContext("WhatIsLinetally");
+  ASSERT_NE(start, nullptr);
+  EXPECT_EQ(help.TopicAt(help.contentsAddress), start);
+  // F1 in the main window, the telecom dialog and the preferences dialog; the size warning.
+  const std::pair<int, const char*> numbered[] = {{2000, "The main window"},
+                                                  {2050, "Telecom services"},
+                                                  {2100, "Application preferences"},
+                                                  {8030, "Too many records"}};
+  for (const auto& [number, title] : numbered) {
+    const winhelp::ReadTopic* t = help.ByNumber(number);
+    ASSERT_NE(t, nullptr) << number;
+    EXPECT_EQ(t->title, title);
+    EXPECT_GT(t->paragraphs.size(), 2u) << number;
+  }
+  EXPECT_NE(help.ByNumber(8030)->paragraphs[1].text.find("900 records"), std::string::npos);
+}
+
+TEST(LntHelp, EveryJumpLeadsToATopic) {
+  const winhelp::HelpFile help = Shipped();
+  int jumps = 0;
+  for (const auto& topic : help.topics) {
+    for (const auto& paragraph : topic.paragraphs) {
+      for (int32_t hash : paragraph.jumps) {
+        ++jumps;
+        bool found = false;
+        for (const auto& [h, address] : help.contexts) found |= h == hash && help.TopicAt(address);
+        EXPECT_TRUE(found) << topic.title;
+      }
+    }
+  }
+  EXPECT_GT(jumps, 3);
+}
+
+}  // namespace
