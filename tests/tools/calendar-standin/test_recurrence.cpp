@@ -47,8 +47,8 @@ TEST(IcalTime, ReadsDatesAndDateTimes) {
 }
 
 TEST(IcalTime, RejectsWhatIsNotADateTime) {
-  for (const char* bad : {"", "1998050", "19980230", "19981305", "19980505T2500",
-                          "19980505T250000", "19980505T100000X", "19980505 100000", "abcdefgh"})
+  for (const char* bad : {"", "1998050", "19980230", "19981305", "19980505T2500", "19980505T250000",
+                          "19980505T100000X", "19980505 100000", "abcdefgh"})
     EXPECT_THROW(ParseIcalTime(bad, false), std::invalid_argument) << bad;
   EXPECT_THROW(ParseIcalTime("19980505T100000", true), std::invalid_argument);
 }
@@ -70,9 +70,9 @@ TEST(Recurrence, WeeklyTakesTheStartWeekdayOrByDay) {
   EXPECT_EQ(Expand("19980505T100000", "FREQ=WEEKLY;COUNT=3"),
             (Texts{"19980505T1000", "19980512T1000", "19980519T1000"}));
   // Tuesday 5 May: Thursday of the same week follows, then the week after next.
-  EXPECT_EQ(Expand("19980505T100000", "FREQ=WEEKLY;INTERVAL=2;BYDAY=TU,TH;COUNT=5"),
-            (Texts{"19980505T1000", "19980507T1000", "19980519T1000", "19980521T1000",
-                   "19980602T1000"}));
+  EXPECT_EQ(
+      Expand("19980505T100000", "FREQ=WEEKLY;INTERVAL=2;BYDAY=TU,TH;COUNT=5"),
+      (Texts{"19980505T1000", "19980507T1000", "19980519T1000", "19980521T1000", "19980602T1000"}));
 }
 
 TEST(Recurrence, WeekStartDecidesWhichWeeksCount) {
@@ -89,12 +89,12 @@ TEST(Recurrence, MonthlySkipsMonthsWithoutTheDay) {
 }
 
 TEST(Recurrence, MonthlyByMonthDayAndByDay) {
-  EXPECT_EQ(Expand("19980101T080000", "FREQ=MONTHLY;BYMONTHDAY=15,-1;COUNT=5"),
-            (Texts{"19980101T0800", "19980115T0800", "19980131T0800", "19980215T0800",
-                   "19980228T0800"}));
-  EXPECT_EQ(Expand("19980113T080000", "FREQ=MONTHLY;BYDAY=2TU,-1FR;COUNT=5"),
-            (Texts{"19980113T0800", "19980130T0800", "19980210T0800", "19980227T0800",
-                   "19980310T0800"}));
+  EXPECT_EQ(
+      Expand("19980101T080000", "FREQ=MONTHLY;BYMONTHDAY=15,-1;COUNT=5"),
+      (Texts{"19980101T0800", "19980115T0800", "19980131T0800", "19980215T0800", "19980228T0800"}));
+  EXPECT_EQ(
+      Expand("19980113T080000", "FREQ=MONTHLY;BYDAY=2TU,-1FR;COUNT=5"),
+      (Texts{"19980113T0800", "19980130T0800", "19980210T0800", "19980227T0800", "19980310T0800"}));
   // Friday the 13th: both parts must hold.
   EXPECT_EQ(Expand("19980213T080000", "FREQ=MONTHLY;BYMONTHDAY=13;BYDAY=FR;COUNT=3"),
             (Texts{"19980213T0800", "19980313T0800", "19981113T0800"}));
