@@ -74,7 +74,10 @@ std::string FormatPicture(OleDate value, const std::string& picture, const Forma
 
 std::string FormatGeneralDate(OleDate value, const Formats& formats) {
   std::string out = FormatPicture(value, formats.shortDate, formats);
-  if (!IsMidnight(value)) out += " " + FormatPicture(value, formats.longTime, formats);
+  if (!IsMidnight(value)) {
+    out += ' ';
+    out += FormatPicture(value, formats.longTime, formats);
+  }
   return out;
 }
 

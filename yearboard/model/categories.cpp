@@ -1,0 +1,123 @@
+#include "yearboard/model/categories.h"
+
+#include <stdexcept>
+
+namespace yb {
+
+namespace {
+constexpr int kHeaderHeight = 330;
+constexpr int kNameWidth = 1300;
+constexpr int kSwatchWidth = 345;
+}  // namespace
+
+cCategory::cCategory(GridModel& grid) : grid(grid) {
+  grid.SetRows(grid.Rows() + 1);
+  row = grid.Rows() - 1;
+}
+
+cCategory::~cCategory() {
+  if (row < grid.Rows()) grid.RemoveRow(row);
+}
+
+void cCategory::SetName(const std::string& value) {
+  name = value;
+  grid.SetText(row, 0, name);
+}
+
+void cCategory::SetColor(yb::Color value) {
+  color = value;
+  grid.SetRedraw(false);
+  const int current = grid.Row();
+  grid.SetRow(row);
+  grid.SetCol(1);
+  grid.SetCellBackColor(row, 1, color);
+  grid.SetCol(0);
+  grid.SetRow(current);
+  grid.SetRedraw(true);
+}
+
+void cCategory::EditColor(const std::function<yb::Color(yb::Color)>& chooseColor,
+                          const std::function<void(const AppointmentItem&)>& markDate) {
+  SetColor(chooseColor(color));
+  // A copy: repainting must not depend on the list staying untouched meanwhile.
+  const AppointmentList items = Appointments;
+  for (const AppointmentItem& item : items) markDate(item);
+}
+
+cCategories::cCategories(GridModel& grid) : grid(grid) {
+  grid.SetRows(1);
+  grid.SetText(0, 0, "Categories");
+  grid.SetRowHeight(0, kHeaderHeight);
+  grid.SetColWidth(0, kNameWidth);
+  grid.SetColWidth(1, kSwatchWidth);
+}
+
+cCategories::~cCategories() {
+  while (!entries.empty()) entries.pop_back();
+}
+
+cCategory& cCategories::Add(const std::string& Name, yb::Color Color) {
+  const std::string key = FoldCase(Name);
+  if (byKey.count(key)) throw std::invalid_argument("Category '" + Name + "' is already listed");
+  auto category = std::make_unique<cCategory>(grid);
+  category->SetName(Name);
+  category->SetColor(Color);
+  cCategory& added = *category;
+  entries.push_back(std::move(category));
+  byKey[key] = &added;
+  grid.SetFixedRows(1);
+  return added;
+}
+
+cCategory* cCategories::Item(int position) const {
+  if (position < 1 || position > Count()) return nullptr;
+  return entries[static_cast<std::size_t>(position - 1)].get();
+}
+
+cCategory* cCategories::Item(const std::string& key) const {
+  const auto found = byKey.find(FoldCase(key));
+  return found == byKey.end() ? nullptr : found->second;
+}
+
+void cCategories::Remove(int position) {
+  cCategory* category = Item(position);
+  if (!category) throw std::out_of_range("No category at position " + std::to_string(position));
+  byKey.erase(FoldCase(category->Name()));
+  entries.erase(entries.begin() + (position - 1));
+}
+
+void cCategories::Remove(const std::string& key) {
+  for (int i = 1; i <= Count(); ++i) {
+    if (FoldCase(Item(i)->Name()) == FoldCase(key)) return Remove(i);
+  }
+  throw std::out_of_range("No category '" + key + "'");
+}
+
+void cCategories::SaveColors(SettingsStore& store) const {
+  for (const auto& category : entries) {
+    store.SaveSetting(kSettingsApplication, kCategoriesSection, category->Name(),
+                      ColorText(category->Color()));
+  }
+}
+
+std::vector<std::string> SplitMasterList(const std::string& text) {
+  std::vector<std::string> names;
+  std::size_t from = 0;
+  for (std::size_t semicolon = text.find(';'); semicolon != std::string::npos;
+       semicolon = text.find(';', from)) {
+    names.push_back(text.substr(from, semicolon - from));
+    from = semicolon + 1;
+  }
+  return names;
+}
+
+void LoadCategories(cCategories& table, const std::string& masterList, SettingsStore& store) {
+  for (const std::string& name : SplitMasterList(masterList)) {
+    if (name.empty() || table.Item(name)) continue;
+    const auto saved = store.GetSetting(kSettingsApplication, kCategoriesSection, name);
+    const auto color = saved ? ParseColorText(*saved) : std::nullopt;
+    table.Add(name, color.value_or(kMasterListColor));
+  }
+}
+
+}  // namespace yb
