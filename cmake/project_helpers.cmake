@@ -106,3 +106,16 @@ function(lt_module_tests name)
   endif()
   lt_unit_test(${name} SOURCES ${sources} LIBS ${libs})
 endfunction()
+
+# lt_e2e_test(NAME SOURCES ... [DEPENDS targets...]): a Wine end-to-end driver over the harness.
+# E2E_BIN_DIR tells it where the built programs are; they are built before it.
+function(lt_e2e_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;DEPENDS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE e2e_harness lt_gtest_main ${ARG_LIBS})
+  target_compile_definitions(${name} PRIVATE E2E_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  if(ARG_DEPENDS)
+    add_dependencies(${name} ${ARG_DEPENDS})
+  endif()
+  lt_register_test(${name} ${name})
+endfunction()

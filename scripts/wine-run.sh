@@ -5,6 +5,15 @@
 set -u
 source "$(dirname "$0")/wine-common.sh"
 
+# Second stage, on the display xvfb-run made: the program with its own persistent wine server.
+if [ -n "${LT_WINE_RUN_INNER:-}" ]; then
+  wineserver -p
+  wine "$@"
+  rc=$?
+  wineserver -k 2>/dev/null
+  exit $rc
+fi
+
 exe=$1; shift
 build=$(cd "$(dirname "$exe")" && pwd)
 while [ "$build" != / ] && [ ! -f "$build/CMakeCache.txt" ]; do build=$(dirname "$build"); done
@@ -18,16 +27,7 @@ export LT_SCREENSHOT_DIR=${LT_SCREENSHOT_DIR:-$LT_ROOT/screenshots}
 export LT_WORK_DIR=$work
 mkdir -p "$LT_SCREENSHOT_DIR"
 
-run() {
-  wineserver -p
-  wine "$exe" "$@"
-  local rc=$?
-  wineserver -k 2>/dev/null
-  return $rc
-}
-export -f run
-export exe
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c 'run "$@"' run "$@"
+LT_WINE_RUN_INNER=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$exe" "$@"
 rc=$?
 
 for bmp in "$LT_SCREENSHOT_DIR"/*.bmp; do

@@ -1,0 +1,53 @@
+#include "linetally/database/file_store.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace lt {
+
+bool StdFileStore::Exists(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return bool(in);
+}
+
+std::optional<std::string> StdFileStore::ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void StdFileStore::ReplaceAtomically(const std::string& path, const std::string& contents) {
+  const std::string temporary = path + ".tmp";
+  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  if (!file) throw FileError(std::strerror(errno));
+  const bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size() &&
+                       std::fflush(file) == 0
+#ifndef _WIN32
+                       && fsync(fileno(file)) == 0
+#endif
+      ;
+  const int error = errno;
+  const bool closed = std::fclose(file) == 0;
+  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    const std::string reason = std::strerror(written && closed ? errno : error);
+    std::remove(temporary.c_str());
+    throw FileError(reason);
+  }
+}
+
+std::string StdFileStore::MoveAside(const std::string& path, const std::string& suggested) {
+  const std::string target = FreeName(suggested, [this](const std::string& name) { return Exists(name); });
+  if (std::rename(path.c_str(), target.c_str()) != 0) throw FileError(std::strerror(errno));
+  return target;
+}
+
+}  // namespace lt

@@ -1,0 +1,50 @@
+#include "linetally/database/record_table.h"
+
+namespace lt {
+
+RecordLines SplitFileText(std::string_view text) {
+  const size_t nul = text.find('\0');
+  if (nul != std::string_view::npos) text = text.substr(0, nul);
+  RecordLines lines;
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+std::string JoinFileText(const RecordLines& lines) {
+  size_t size = 0;
+  for (const auto& line : lines) size += line.size() + 2;
+  std::string text;
+  text.reserve(size);
+  for (const auto& line : lines) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+RecordFields SplitRecordLine(std::string_view line) {
+  RecordFields fields;
+  size_t column = 0, start = 0;
+  for (size_t i = 0; i <= line.size() && column < fields.size(); ++i) {
+    if (i == line.size() || line[i] == ',') {
+      fields[column++] = std::string(line.substr(start, i - start));
+      start = i + 1;
+    }
+  }
+  return fields;
+}
+
+void RecordTable::Parse(const RecordLines& lines, size_t from) {
+  if (from < 1) from = 1;
+  rows.resize(lines.size());
+  for (size_t k = from; k <= lines.size(); ++k) rows[k - 1] = SplitRecordLine(lines[k - 1]);
+}
+
+}  // namespace lt

@@ -1,0 +1,150 @@
+#include "linetally/database/session_database.h"
+
+#include <algorithm>
+
+namespace lt {
+
+ConversionError::ConversionError(const std::string& field)
+    : std::runtime_error("'" + field + "' is not a valid floating point value") {}
+
+bool IsListable(const RecordFields& fields, const RegionalFormats& formats) {
+  return ParseRecordDateTime(fields[0], formats).has_value() && ParseRecordInteger(fields[2]).has_value();
+}
+
+SessionDatabase::SessionDatabase(FileStore& files, DatabaseUi& ui, const RegionalFormats& formats,
+                                 std::string programFolder)
+    : files(files), ui(ui), formats(formats), workingFile(std::move(programFolder) + "Lnt.dat") {}
+
+void SessionDatabase::LoadDatabase(const std::string& name) {
+  table.Clear();
+  if (!files.Exists(workingFile)) {
+    try {
+      files.ReplaceAtomically(workingFile, JoinFileText(lines));
+      workingFileKnown = true;
+    } catch (const FileError& e) {
+      ui.ShowError("The session log \"" + workingFile + "\" could not be created: " + e.what());
+    }
+  }
+  auto text = files.Exists(name) ? files.ReadAll(name) : std::nullopt;
+  if (text) {
+    lines = SplitFileText(*text);
+    if (name == workingFile) workingFileKnown = true;
+  } else {
+    ui.ShowError("Database file missing or does not exist.");
+  }
+  currentFile = name;
+}
+
+void SessionDatabase::ReadDatabase(size_t from) {
+  table.Parse(lines, from);
+  TestSize();
+}
+
+void SessionDatabase::UpdateDB(const SessionRecord& record) {
+  lines.push_back(BuildRecordLine(record, formats));
+  ReadDatabase(lines.size());
+}
+
+void SessionDatabase::TestSize() {
+  if (lines.size() > kSizeWarningLimit)
+    ui.ShowSizeWarning(
+        "Your Linetally database contains more than 900 records.\r"
+        "Reduce the number of records or the program may become unstable.",
+        kSizeWarningHelpContext);
+}
+
+Currency SessionDatabase::SumCost() const {
+  Currency total;
+  for (size_t k = 1; k <= table.Count(); ++k) {
+    const std::string& field = table.Row(k)[4];
+    auto value = Currency::Parse(field);
+    if (!value) throw ConversionError(field);
+    total += *value;
+  }
+  return total;
+}
+
+int64_t SessionDatabase::SumSeconds() const {
+  int64_t total = 0;
+  for (size_t k = 1; k <= table.Count(); ++k) total += ParseRecordInteger(table.Row(k)[2]).value_or(0);
+  return total;
+}
+
+void SessionDatabase::DeleteRows(const std::vector<size_t>& rows) {
+  std::vector<size_t> sorted = rows;
+  std::sort(sorted.begin(), sorted.end());
+  sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+  // Each earlier deletion shifts the later rows up by one.
+  for (size_t k = 0; k < sorted.size(); ++k) {
+    const size_t index = sorted[k] - k;
+    if (index < lines.size()) lines.erase(lines.begin() + long(index));
+  }
+}
+
+bool SessionDatabase::ReadWorkingFileBack() {
+  if (!files.Exists(workingFile)) return true;
+  auto text = files.ReadAll(workingFile);
+  if (!text) return false;
+  RecordLines onDisk = SplitFileText(*text);
+  for (const auto& line : onDisk)
+    if (!IsListable(SplitRecordLine(line), formats)) return false;
+  // What is in memory was added since: keep it after the file's records.
+  onDisk.insert(onDisk.end(), lines.begin(), lines.end());
+  lines = std::move(onDisk);
+  table.Parse(lines, 1);
+  return true;
+}
+
+bool SessionDatabase::SaveWorkingFile() {
+  if (!workingFileKnown && !ReadWorkingFileBack()) {
+    ui.ShowError("The session log \"" + workingFile +
+                 "\" could not be read, so it was not changed. The new records are kept until "
+                 "Linetally ends.");
+    return false;
+  }
+  try {
+    files.ReplaceAtomically(workingFile, JoinFileText(lines));
+    workingFileKnown = true;
+    return true;
+  } catch (const FileError& e) {
+    ui.ShowError("The session log \"" + workingFile + "\" could not be saved: " + e.what() +
+                 ". The file on disk is unchanged.");
+    return false;
+  }
+}
+
+bool SessionDatabase::SaveCopy(const std::string& path) {
+  try {
+    files.ReplaceAtomically(path, JoinFileText(lines));
+    return true;
+  } catch (const FileError& e) {
+    ui.ShowError("\"" + path + "\" could not be saved: " + e.what());
+    return false;
+  }
+}
+
+bool SessionDatabase::DoException() {
+  bool save = true;
+  if (currentFile != workingFile) {
+    ui.ShowError("Database damaged or format not recognised.");
+    LoadDatabase(workingFile);
+  } else {
+    // Keep the damaged log for the user before the emptied one replaces it.
+    try {
+      const std::string kept = files.MoveAside(workingFile, workingFile + ".damaged");
+      ui.ShowError("The session log could not be read. It has been kept as \"" + kept +
+                   "\", and Linetally goes on with an empty log.");
+      workingFileKnown = true;
+    } catch (const FileError& e) {
+      ui.ShowError("The session log \"" + workingFile + "\" could not be read and could not be kept aside (" +
+                   e.what() + "). It is left unchanged, and Linetally goes on with an empty log.");
+      workingFileKnown = false;
+      save = false;
+    }
+    lines.clear();
+  }
+  ReadDatabase(1);
+  return save;
+}
+
+}  // namespace lt

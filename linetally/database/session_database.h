@@ -1,0 +1,81 @@
+#pragma once
+// The session log: the record lines in memory, their parsed table, the working file "Lnt.dat"
+// in the program folder, saved copies, the size warning, the totals and the recovery from a
+// file that cannot be listed. Messages go to the window through DatabaseUi.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "linetally/base/currency.h"
+#include "linetally/base/regional_formats.h"
+#include "linetally/database/file_store.h"
+#include "linetally/database/record_table.h"
+#include "linetally/database/session_record.h"
+
+namespace lt {
+
+inline constexpr int kSizeWarningHelpContext = 8030;
+inline constexpr size_t kSizeWarningLimit = 900;
+
+class DatabaseUi {
+ public:
+  virtual ~DatabaseUi() = default;
+  virtual void ShowError(const std::string& text) = 0;  // the standard error box
+  virtual void ShowSizeWarning(const std::string& text, int helpContext) = 0;  // OK and Help
+};
+
+// A cost field the standard currency conversion cannot read.
+class ConversionError : public std::runtime_error {
+ public:
+  explicit ConversionError(const std::string& field);
+};
+
+// Field 1 reads as a date-time and field 3 as a whole number.
+bool IsListable(const RecordFields& fields, const RegionalFormats& formats);
+
+class SessionDatabase {
+ public:
+  SessionDatabase(FileStore& files, DatabaseUi& ui, const RegionalFormats& formats, std::string programFolder);
+
+  const std::string& WorkingFile() const { return workingFile; }
+  const std::string& CurrentFile() const { return currentFile; }
+  const RecordLines& Lines() const { return lines; }
+  const RecordTable& Table() const { return table; }
+  size_t Count() const { return lines.size(); }
+
+  void LoadDatabase(const std::string& name);
+  void ReadDatabase(size_t from);  // parses from..count, then TestSize
+  void UpdateDB(const SessionRecord& record);  // appends the line and parses it
+  void InsertDB() {}
+  void TestSize();
+  Currency SumCost() const;  // throws ConversionError
+  int64_t SumSeconds() const;
+
+  void Clear() { lines.clear(); }
+  // Deletes the lines of the given 0-based row indexes (each as the list had it).
+  void DeleteRows(const std::vector<size_t>& rows);
+
+  // Replaces the working file with the record lines; false (after a message) when it failed or
+  // when the working file was never read successfully and still cannot be.
+  bool SaveWorkingFile();
+  bool SaveCopy(const std::string& path);  // false after a message
+
+  // Recovery when a record cannot be listed. Returns whether the refill that follows may save.
+  bool DoException();
+
+ private:
+  bool ReadWorkingFileBack();
+
+  FileStore& files;
+  DatabaseUi& ui;
+  const RegionalFormats& formats;
+  std::string workingFile, currentFile;
+  RecordLines lines;
+  RecordTable table;
+  // The working file's content is known (read, created or replaced by us); until then it is
+  // never overwritten.
+  bool workingFileKnown = false;
+};
+
+}  // namespace lt

@@ -1,0 +1,130 @@
+#include "linetally/monitor/session_monitor.h"
+
+#include "linetally/base/duration_text.h"
+#include "linetally/monitor/gauge.h"
+
+namespace lt {
+
+void SessionMonitor::QueryPlatform() {
+  platformId = ras.QueryPlatformId();
+  ras.SelectLayout(platformId);
+}
+
+void SessionMonitor::Timer1Timer() {
+  connectionState = kStateOpenPort;
+  if (!debugMode) {
+    connectionCount = ras.EnumerateConnections(entryName);
+    connectionState = ras.ConnectionState();
+  } else {
+    connectionState = kStateConnected;
+  }
+
+  switch (connectionState) {
+    case kStateOpenPort:
+      statusText = "RAS Idle";
+      if (!debugMode) {
+        view.ShowTrayFrame(kTrayFrameIdle);
+        costs.get().UpdatePriceLabel(view);
+      }
+      break;
+    case kStateConnectDevice:
+      statusText = "Connecting...";
+      break;
+    case kStateDeviceConnected:
+      statusText = "Starting Authentication Process...";
+      linkUp = true;
+      break;
+    case kStateAllDevicesConnected:
+      statusText = "Authenticating...";
+      linkUp = true;
+      break;
+    case kStateAuthenticate:
+      statusText = "Logging on...";
+      linkUp = true;
+      break;
+    case kStateConnected:
+      statusText = "On-line for " + DurationText(onlineSeconds);
+      linkUp = true;
+      break;
+    case kStateDisconnected:
+      statusText = "Disconnected";
+      view.ShowTrayFrame(kTrayFrameIdle);
+      costs.get().UpdatePriceLabel(view);
+      break;
+    default:
+      break;  // unlisted states keep the text
+  }
+  if (debugMode) statusText = "Debugging for " + DurationText(onlineSeconds);
+  view.SetStatusText(statusText);
+
+  if (connectionState == kStateDisconnected && connectionCount > 0) connectionCount = 0;
+
+  if (connectionCount > 0 && !sessionActive) {
+    startTime = clock.Now();
+    sessionActive = true;
+    costState.firstSecond = true;
+    onlineSeconds = 0;
+  } else if (connectionCount == 0 && sessionActive && !ending) {
+    ending = true;
+    DoEnd();
+  }
+
+  if (connectionCount > 0) {
+    const uint16_t second = uint16_t(clock.Now().second);
+    if (second != lastSecond) {
+      ++onlineSeconds;
+      callCost = costs.get().UpdateCallCost(costState, view);
+      lastSecond = second;
+    } else {
+      const uint16_t again = uint16_t(clock.Now().second);
+      view.UpdateStatusBar();
+      lastSecond = again;
+    }
+  }
+}
+
+void SessionMonitor::DoEnd() {
+  endTime = clock.Now();
+  if (linkUp) {
+    if (connectionNote) GetExtraInfo();
+    if (entryName.empty()) entryName = kDebugSessionName;
+    SessionRecord record;
+    record.start = startTime;
+    record.end = endTime;
+    record.seconds = onlineSeconds;
+    record.service = entryName;
+    record.cost = callCost;
+    view.LogSession(record);
+  }
+  FinishUp();
+}
+
+void SessionMonitor::FinishUp() {
+  linkUp = false;
+  sessionActive = false;
+  onlineSeconds = 0;
+  callCost = Currency();
+  costState.accumulatedCost = 0;
+  view.ResetSessionDisplay();
+  view.ShowTrayFrame(kTrayFrameIdle);
+  ending = false;
+}
+
+void SessionMonitor::Button1Click() {
+  if (connectionCount == 0) {
+    connectionCount = 1;
+    linkUp = true;
+    debugMode = true;
+    view.SetDebugCaptions(true);
+  } else {
+    connectionCount = 1;
+    debugMode = false;
+    view.SetDebugCaptions(false);
+  }
+}
+
+void SessionMonitor::KeyTyped(char c) {
+  if (keys.Feed(c)) view.ToggleDebugControls();
+}
+
+}  // namespace lt

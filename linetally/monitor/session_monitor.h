@@ -1,0 +1,81 @@
+#pragma once
+// The connection monitor: the 250 ms tick that polls the remote-access service, times a session
+// second by second, prices each counted second through the cost step, and hands the finished
+// session to the log. Also the debug toggle that simulates a connection.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "linetally/base/clock.h"
+#include "linetally/base/currency.h"
+#include "linetally/database/session_record.h"
+#include "linetally/monitor/cost_step.h"
+#include "linetally/monitor/debug_key_sequence.h"
+#include "linetally/monitor/remote_access.h"
+
+namespace lt {
+
+// What the monitor shows and asks of the main window.
+class MonitorView : public CostDisplay {
+ public:
+  virtual void SetStatusText(const std::string& text) = 0;  // Label1
+  virtual void UpdateStatusBar() = 0;
+  // Appends the finished session to the log, adds its row and saves the working file.
+  virtual void LogSession(const SessionRecord& record) = 0;
+  // The window's part of the reset after a session: gauge position 0, empty price label,
+  // total cost recomputed, status bar refreshed.
+  virtual void ResetSessionDisplay() = 0;
+  virtual void SetDebugCaptions(bool debugging) = 0;  // Button1 and the tray item Debug1
+  virtual void ToggleDebugControls() = 0;             // shows or hides both
+};
+
+class SessionMonitor {
+ public:
+  SessionMonitor(RemoteAccess& ras, Clock& clock, CostStep& costs, MonitorView& view)
+      : ras(ras), clock(clock), costs(costs), view(view) {}
+
+  void QueryPlatform();  // once at start-up: selects the record layouts
+  void Timer1Timer();
+  void DoEnd();
+  void FinishUp();
+  void Button1Click();   // debug toggle
+  void KeyTyped(char c);  // the debug key sequence
+  void SetCostStep(CostStep& step) { costs = step; }
+
+  bool SessionActive() const { return sessionActive; }
+  bool LinkUp() const { return linkUp; }
+  bool DebugMode() const { return debugMode; }
+  int32_t OnlineSeconds() const { return onlineSeconds; }
+  Currency CallCost() const { return callCost; }
+  int32_t ConnectionCount() const { return connectionCount; }
+  const std::string& EntryName() const { return entryName; }
+  const std::string& StatusText() const { return statusText; }
+  uint16_t PlatformId() const { return platformId; }
+  bool ConnectionNote() const { return connectionNote; }
+  void SetConnectionNote(bool on) { connectionNote = on; }
+  CostState& Costs() { return costState; }
+
+ private:
+  void GetExtraInfo() { ending = false; }  // the note step asks for nothing yet
+  DateTime Now() { return *EncodeDateTime(clock.Now()); }
+
+  RemoteAccess& ras;
+  Clock& clock;
+  std::reference_wrapper<CostStep> costs;
+  MonitorView& view;
+  DebugKeySequence keys;
+
+  int32_t connectionCount = 0;
+  uint16_t connectionState = 0;
+  std::string entryName, statusText;
+  bool debugMode = false, sessionActive = false, linkUp = false, ending = false;
+  bool connectionNote = false;
+  int32_t onlineSeconds = 0;
+  Currency callCost;
+  CivilDateTime startTime, endTime;
+  uint16_t lastSecond = 0;
+  uint16_t platformId = 0;
+  CostState costState;
+};
+
+}  // namespace lt

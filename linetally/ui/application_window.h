@@ -1,0 +1,15 @@
+#pragma once
+// The hidden top-level application window (class "TApplication", title "Linetally") that owns
+// the forms; a second copy of the program finds it and ends.
+#include "linetally/ui/window_base.h"
+
+namespace lt {
+
+class ApplicationWindow : public Window {
+ public:
+  // The running instance's application window, if there is one.
+  static HWND FindRunning();
+  void Create();
+};
+
+}  // namespace lt

@@ -1,0 +1,80 @@
+#pragma once
+// TfrmMain, the window the user works in: the session list, the connection status and price
+// lines, the status bar with the minimum-charge gauge, and the 250 ms tick that drives the
+// connection monitor. It owns the program-wide state: the session log, the monitor, the
+// preference values.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "linetally/base/regional_formats.h"
+#include "linetally/base/system_win32.h"
+#include "linetally/database/file_store_win32.h"
+#include "linetally/database/list_rows.h"
+#include "linetally/database/session_database.h"
+#include "linetally/monitor/remote_access_win32.h"
+#include "linetally/monitor/session_monitor.h"
+#include "linetally/ui/window_base.h"
+
+namespace lt {
+
+class TfrmMain : public Window, public MonitorView, public DatabaseUi {
+ public:
+  explicit TfrmMain(HWND applicationWindow);
+  ~TfrmMain() override;
+  void Create();
+
+  // MonitorView
+  void SetStatusText(const std::string& text) override;
+  void UpdateStatusBar() override;
+  void LogSession(const SessionRecord& record) override;
+  void ResetSessionDisplay() override;
+  void SetDebugCaptions(bool debugging) override;
+  void ToggleDebugControls() override;
+  void SetPriceLabel(const std::string& text) override;
+  void DoProgressBar(const std::string& minCharge, int service, long double costPerSecond,
+                     long double accumulated) override;
+  void ShowTrayFrame(int frame) override;
+
+  // DatabaseUi
+  void ShowError(const std::string& text) override;
+  void ShowSizeWarning(const std::string& text, int helpContext) override;
+
+  void UpdateListBox(size_t from, bool save);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void FormCreate();
+  void CreateControls();
+  void Timer1Timer();
+  void ListView1KeyPress(char c);
+  void AddListRow(const ListRow& row);
+  static LRESULT CALLBACK ListViewProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND applicationWindow;
+  RegionalFormats formats;
+  Win32FileStore files;
+  SessionDatabase database;
+  ListRowBuilder listRows;
+  Win32RemoteAccess ras;
+  SystemClock clock;
+  std::unique_ptr<CostStep> costStep;
+  SessionMonitor monitor;
+
+  GdiObject<HFONT> font;
+  HWND button1 = nullptr, listView1 = nullptr, label1 = nullptr, label2 = nullptr;
+  HWND statusBar1 = nullptr, progressBar1 = nullptr;
+  WNDPROC listViewDefault = nullptr;
+
+  std::string currencySymbol = "\xA3";
+  std::string helpFile;
+  Currency totalCost;
+  bool statusBarMode = false;
+  bool debugControlsShown = false;
+  int trayFrame = 16;
+};
+
+}  // namespace lt

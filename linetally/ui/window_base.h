@@ -1,0 +1,59 @@
+#pragma once
+// A window class per form: registers the class under the form's name, keeps `this` in the
+// window's user data and forwards messages to HandleMessage. No exception leaves a handler:
+// it is shown in the standard error box and the program goes on.
+#include <windows.h>
+
+#include <exception>
+#include <stdexcept>
+
+namespace lt {
+
+class Window {
+ public:
+  Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window();
+
+  HWND Handle() const { return hwnd; }
+
+ protected:
+  // Registers `className` once and creates the window; the size given is the client area.
+  HWND CreateForm(const char* className, const char* caption, DWORD style, DWORD exStyle, int clientWidth,
+                  int clientHeight, HWND owner, HMENU menu = nullptr, HICON icon = nullptr);
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Called with an exception that escaped a handler.
+  virtual void OnHandlerError(const std::exception& error);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND hwnd = nullptr;
+};
+
+// Owns a GDI object.
+template <typename Handle>
+class GdiObject {
+ public:
+  explicit GdiObject(Handle h = nullptr) : handle(h) {}
+  ~GdiObject() {
+    if (handle) DeleteObject(handle);
+  }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  void Reset(Handle h) {
+    if (handle) DeleteObject(handle);
+    handle = h;
+  }
+  Handle Get() const { return handle; }
+
+ private:
+  Handle handle;
+};
+
+// "MS Sans Serif" 8 pt (or another face and size) for the screen.
+HFONT CreateFormFont(const char* face = "MS Sans Serif", int points = 8, bool bold = false);
+// Gives the control and its children the font.
+void ApplyFont(HWND window, HFONT font);
+
+}  // namespace lt

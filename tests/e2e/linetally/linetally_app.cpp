@@ -1,0 +1,48 @@
+#include "linetally_app.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace e2e {
+
+std::string DurationOf(int seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3d:%.2d:%.2d", seconds / 3600, seconds / 60 % 60, seconds % 60);
+  return text;
+}
+
+LinetallyApp::LinetallyApp(bool clearRegistry) {
+  if (clearRegistry) DeleteRegistryTree(HKEY_CURRENT_USER, "Software\\Corvane");
+  folder.CopyIn(std::string(E2E_BIN_DIR) + "/Linetally.exe");
+}
+
+LinetallyApp::~LinetallyApp() { process.Terminate(); }
+
+void LinetallyApp::Start() {
+  process.Start(ExePath(), folder.Path());
+  main = WaitForTopWindow(process.Id(), "TfrmMain");
+  ASSERT_NE(main, nullptr) << "no main window";
+  ASSERT_TRUE(WaitUntil([&] { return Label1() == "RAS Idle"; })) << Label1();
+}
+
+void LinetallyApp::ShowDebugButton() {
+  TypeChars(Control(IDC_LISTVIEW1), "ltdbg");
+  ASSERT_TRUE(WaitUntil([&] { return Visible(Control(IDC_BUTTON1)); })) << "debug button stays hidden";
+}
+
+std::string LinetallyApp::RunDebugSession(int seconds) {
+  if (!Visible(Control(IDC_BUTTON1))) ShowDebugButton();
+  HWND button = Control(IDC_BUTTON1);
+  Click(button);
+  EXPECT_TRUE(WaitUntil([&] { return Text(button) == "&Stop"; }));
+  const std::string target = "Debugging for " + DurationOf(seconds);
+  EXPECT_TRUE(WaitUntil([&] { return Label1() == target; }, seconds * 1000 + 5000)) << Label1();
+  const size_t rowsBefore = Rows().size();
+  Click(button);
+  EXPECT_TRUE(WaitUntil([&] { return Rows().size() == rowsBefore + 1; }, 5000)) << "no row added";
+  EXPECT_TRUE(WaitUntil([&] { return Label1() == "RAS Idle"; }));
+  return target;
+}
+
+}  // namespace e2e

@@ -1,0 +1,49 @@
+#pragma once
+// Linetally as the e2e drivers see it: a fresh program folder with Linetally.exe, a clean
+// registry key, the running program and its main window's controls.
+#include <string>
+#include <vector>
+
+#include "harness.h"
+#include "linetally/resources/resource.h"
+
+namespace e2e {
+
+inline constexpr const char* kLinetallyKey = "Software\\Corvane\\Linetally";
+
+class LinetallyApp {
+ public:
+  // Copies the program into a fresh folder; `clearRegistry` removes the program's key first.
+  explicit LinetallyApp(bool clearRegistry = true);
+  ~LinetallyApp();
+
+  ProgramFolder& Folder() { return folder; }
+  Process& Program() { return process; }
+  std::string ExePath() const { return folder.File("Linetally.exe"); }
+
+  void Start();              // waits for the main window
+  HWND Main() const { return main; }
+  HWND Control(int id) const { return Child(main, id); }
+  std::string Label1() const { return Text(Control(IDC_LABEL1)); }
+  std::string Label2() const { return Text(Control(IDC_LABEL2)); }
+  std::string Panel(int part) const { return StatusBarText(Control(IDC_STATUSBAR1), part); }
+  std::vector<std::vector<std::string>> Rows() const { return ListViewRows(Control(IDC_LISTVIEW1), 5); }
+  std::string WorkingFile() const { return folder.Read("Lnt.dat").value_or("<missing>"); }
+
+  // Types the debug key sequence into the list, so "&Debug" shows.
+  void ShowDebugButton();
+  // Shows the debug button if hidden, runs a simulated session until the status reads `seconds` counted
+  // seconds, stops it, and waits until it is logged. Returns the status text last seen.
+  std::string RunDebugSession(int seconds);
+  // Ends the program through the system's close path for windows that will not close.
+  void Kill() { process.Terminate(); }
+
+ private:
+  ProgramFolder folder;
+  Process process;
+  HWND main = nullptr;
+};
+
+std::string DurationOf(int seconds);  // "000:00:05"
+
+}  // namespace e2e

@@ -1,0 +1,96 @@
+// The connection monitor and the session log, as a user meets them in Linetally's main window.
+#include <gtest/gtest.h>
+
+#include "linetally_app.h"
+
+namespace e2e {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  EXPECT_EQ(start, text.size()) << "the file does not end with CR LF";
+  return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  size_t start = 0;
+  for (size_t comma; (comma = line.find(',', start)) != std::string::npos; start = comma + 1)
+    fields.push_back(line.substr(start, comma - start));
+  fields.push_back(line.substr(start));
+  return fields;
+}
+
+TEST(SessionLog, FirstStartCreatesAnEmptyLogAndShowsIdle) {
+  LinetallyApp app;
+  ASSERT_FALSE(app.Folder().Exists("Lnt.dat"));
+  app.Start();
+  EXPECT_EQ(Text(app.Main()), "Linetally");
+  EXPECT_EQ(app.WorkingFile(), "");
+  EXPECT_TRUE(app.Rows().empty());
+  EXPECT_FALSE(Visible(app.Control(IDC_BUTTON1)));
+  EXPECT_EQ(app.Label2(), "No call cost defined");
+  EXPECT_EQ(app.Panel(1), "Current \xA3" "0.000");
+  EXPECT_EQ(app.Panel(2), "Total \xA3" "0.000");
+  Screenshot(app.Main(), "linetally-first-start");
+}
+
+TEST(SessionLog, DebugSessionIsLoggedAsOneLineAndOneRow) {
+  LinetallyApp app;
+  app.Start();
+  app.ShowDebugButton();
+  EXPECT_EQ(Text(app.Control(IDC_BUTTON1)), "&Debug");
+  Screenshot(app.Main(), "linetally-debug-button");
+  app.RunDebugSession(5);
+
+  const auto lines = Lines(app.WorkingFile());
+  ASSERT_EQ(lines.size(), 1u);
+  const auto fields = Fields(lines[0]);
+  ASSERT_EQ(fields.size(), 6u) << lines[0];
+  EXPECT_EQ(fields[2], "5") << "seconds counted must match what the window showed";
+  EXPECT_EQ(fields[3], "Debug Session");
+  EXPECT_EQ(fields[4], "0");
+  EXPECT_EQ(fields[5], "");
+  // dd/mm/yyyy hh:mm:ss with the system's separators
+  ASSERT_EQ(fields[0].size(), 19u) << fields[0];
+  EXPECT_EQ(fields[0][2], '/');
+  EXPECT_EQ(fields[0][5], '/');
+  EXPECT_EQ(fields[0][13], ':');
+
+  const auto rows = app.Rows();
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0][0], fields[0].substr(0, 10));
+  EXPECT_EQ(rows[0][1], fields[0].substr(11, 5));
+  EXPECT_EQ(rows[0][2], "Debug Session");
+  EXPECT_EQ(rows[0][3], "000:00:05");
+  EXPECT_EQ(rows[0][4], "0.00");
+  EXPECT_EQ(Text(app.Control(IDC_BUTTON1)), "&Debug");
+  Screenshot(app.Main(), "linetally-after-debug-session");
+}
+
+TEST(SessionLog, TypingTheSequenceAgainHidesTheDebugButton) {
+  LinetallyApp app;
+  app.Start();
+  app.ShowDebugButton();
+  TypeChars(app.Control(IDC_LISTVIEW1), "ltdbg");
+  EXPECT_TRUE(WaitUntil([&] { return !Visible(app.Control(IDC_BUTTON1)); }));
+}
+
+TEST(SessionLog, ExistingLogIsListedAtStart) {
+  LinetallyApp app;
+  app.Folder().Write("Lnt.dat",
+                     "07/12/2026 09:15:02,07/12/2026 09:47:40,1958,Office link,1.2516,\r\n"
+                     "13/12/2026 23:59:59,14/12/2026 00:00:10,11,A-B,0,\r\n");
+  app.Start();
+  const auto rows = app.Rows();
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"07/12/2026", "09:15", "Office link", "000:32:38", "1.25"}));
+  EXPECT_EQ(rows[1], (std::vector<std::string>{"13/12/2026", "23:59", "A-B", "000:00:11", "0.00"}));
+  EXPECT_EQ(app.Panel(2), "Total \xA3" "1.252");
+}
+
+}  // namespace
+}  // namespace e2e
