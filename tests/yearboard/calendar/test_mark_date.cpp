@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "tests/yearboard/model/recording_view.h"
+#include "yearboard/calendar/mark_date.h"
+
+namespace yb {
+namespace {
+
+struct Item : Appointment {
+  Item(OleDate start, OleDate end, std::string categories, std::string subject = "")
+      : start(start), end(end), categories(std::move(categories)), subject(std::move(subject)) {}
+  OleDate Start() override { return start; }
+  OleDate End() override { return end; }
+  std::string Categories() override { return categories; }
+  std::string Subject() override { return subject; }
+  std::unique_ptr<Inspector> GetInspector() override { return nullptr; }
+  OleDate start, end;
+  std::string categories, subject;
+};
+
+OleDate At(int month, int day, int hour) { return DateTimeSerial(1998, month, day, hour, 0, 0); }
+
+class MarkDateTest : public ::testing::Test {
+ protected:
+  MarkDateTest() : planner(view, Formats{}) {
+    planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories);
+    planner.CategoryList->Add("Holiday", 65280);
+    planner.PreparePlanner();
+    planner.ShownYear = 1998;
+    planner.BuildYearGrid();
+  }
+  AppointmentItem Mark(OleDate start, OleDate end, const std::string& category = "Holiday") {
+    AppointmentItem item = std::make_shared<Item>(start, end, category);
+    MarkDate(planner, item, true);
+    return item;
+  }
+  // The column of a day of 1998 (1 May 1998 was a Friday: column 5).
+  int Col(int month, int day) { return planner.MonthTable[month - 1].CellOfFirst() + day - 1; }
+  Color Painted(int month, int day) { return planner.flxPlanner.CellBackColor(month, Col(month, day)); }
+  std::size_t Filed(int month, int day) { return planner.CellAt(month, Col(month, day)).Appointments.size(); }
+  // The days of May that were painted, as "5,6,".
+  std::string MayDaysPainted() {
+    std::string days;
+    for (int d = 1; d <= 31; ++d) {
+      if (Painted(5, d) == 65280u) days += std::to_string(d) + ",";
+    }
+    return days;
+  }
+
+  RecordingView view;
+  YearPlanner planner;
+};
+
+TEST_F(MarkDateTest, LastDayRuleComparesOnlyTheDayOfTheMonth) {
+  struct Case {
+    OleDate start, end;
+    const char* painted;
+  };
+  const Case cases[] = {
+      {At(5, 5, 10), At(5, 5, 11), "5,"},
+      {At(5, 5, 0), At(5, 8, 0), "5,6,7,"},
+      {At(5, 5, 10), At(5, 7, 11), "5,6,"},
+      {At(5, 5, 10), At(5, 7, 9), "5,"},
+      {At(5, 5, 23), At(5, 6, 1), ""},
+      {At(5, 5, 10), At(6, 5, 10), "5,"},
+  };
+  for (const Case& test : cases) {
+    planner.BuildYearGrid();
+    const AppointmentItem item = Mark(test.start, test.end);
+    EXPECT_EQ(MayDaysPainted(), test.painted);
+    int filed = 0;
+    for (int d = 1; d <= 31; ++d) filed += static_cast<int>(Filed(5, d));
+    const std::string painted = test.painted;
+    EXPECT_EQ(filed, std::count(painted.begin(), painted.end(), ','));
+    planner.CategoryList->Item("Holiday")->Appointments.clear();
+  }
+}
+
+TEST_F(MarkDateTest, PaintsAndFilesIntoCellAndCategory) {
+  const AppointmentItem item = Mark(At(5, 5, 0), At(5, 8, 0));
+  EXPECT_EQ(planner.CellAt(5, Col(5, 6)).Appointments.front(), item);
+  EXPECT_EQ(Filed(5, 8), 0u);
+  EXPECT_EQ(planner.CategoryList->Item("holiday")->Appointments.size(), 1u);
+  // The day number text is left as it was.
+  EXPECT_EQ(planner.flxPlanner.Text(5, Col(5, 6)), "6");
+  EXPECT_TRUE(planner.flxPlanner.Redraw());
+}
+
+TEST_F(MarkDateTest, TwoCategoriesOnOneDayShowTheLaterOne) {
+  planner.CategoryList->Add("Travel", Rgb(0, 0, 255));
+  const AppointmentItem first = Mark(At(5, 5, 9), At(5, 5, 10), "Holiday");
+  const AppointmentItem second = Mark(At(5, 5, 14), At(5, 5, 15), "travel");
+  EXPECT_EQ(Painted(5, 5), Rgb(0, 0, 255));
+  const AppointmentList& list = planner.CellAt(5, Col(5, 5)).Appointments;
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0], first);
+  EXPECT_EQ(list[1], second);
+  EXPECT_EQ(planner.CategoryList->Item("Travel")->Appointments.size(), 1u);
+}
+
+TEST_F(MarkDateTest, NoCategoryPaintsInactiveCaptionAndFilesOnlyInCells) {
+  Mark(At(7, 1, 9), At(7, 1, 10), "");
+  EXPECT_EQ(Painted(7, 1), kSysInactiveCaption);
+  EXPECT_EQ(Filed(7, 1), 1u);
+  EXPECT_EQ(planner.CategoryList->Count(), 1);
+  EXPECT_TRUE(planner.CategoryList->Item("Holiday")->Appointments.empty());
+}
+
+TEST_F(MarkDateTest, ANewCategoryGainsARedRow) {
+  Mark(At(5, 5, 10), At(5, 7, 11), "Conference");
+  cCategory* added = planner.CategoryList->Item("Conference");
+  ASSERT_NE(added, nullptr);
+  EXPECT_EQ(added->Color(), 255u);
+  EXPECT_EQ(added->Row(), 2);
+  EXPECT_EQ(planner.flxCategories.Text(2, 0), "Conference");
+  EXPECT_EQ(planner.flxCategories.CellBackColor(2, 1), 255u);
+  EXPECT_EQ(Painted(5, 6), 255u);
+  EXPECT_EQ(added->Appointments.size(), 1u);  // once, though two days were painted
+  EXPECT_EQ(ColorForCategory(planner, "conference"), 255u);
+  EXPECT_EQ(planner.CategoryList->Count(), 2);
+}
+
+TEST_F(MarkDateTest, ACategoryMetOnlyOnAnUnpaintedItemIsStillListed) {
+  const AppointmentItem item = Mark(At(5, 5, 23), At(5, 6, 1), "Night");
+  ASSERT_NE(planner.CategoryList->Item("Night"), nullptr);
+  EXPECT_EQ(planner.CategoryList->Item("Night")->Appointments.front(), item);
+}
+
+TEST_F(MarkDateTest, RepaintingPaintsOverLaterItemsAndFilesNothing) {
+  planner.CategoryList->Add("Travel", Rgb(0, 0, 255));
+  const AppointmentItem holiday = Mark(At(5, 5, 9), At(5, 5, 10), "Holiday");
+  Mark(At(5, 5, 14), At(5, 5, 15), "Travel");
+  planner.CategoryList->Item("Holiday")->SetColor(Rgb(255, 255, 0));
+  MarkDate(planner, holiday, false);
+  EXPECT_EQ(Painted(5, 5), Rgb(255, 255, 0));
+  EXPECT_EQ(Filed(5, 5), 2u);
+  EXPECT_EQ(planner.CategoryList->Item("Holiday")->Appointments.size(), 1u);
+}
+
+TEST_F(MarkDateTest, DaysAfterTheEndOfTheYearAreNotMarked) {
+  Mark(At(12, 30, 10), DateTimeSerial(1999, 1, 3, 11, 0, 0));
+  EXPECT_EQ(Painted(12, 30), 65280u);
+  EXPECT_EQ(Painted(12, 31), 65280u);
+  for (int d = 1; d <= 3; ++d) {
+    EXPECT_NE(Painted(1, d), 65280u);
+    EXPECT_EQ(Filed(1, d), 0u);
+  }
+}
+
+}  // namespace
+}  // namespace yb

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "yearboard/model/categories.h"
+
+namespace yb {
+namespace {
+
+class Categories : public ::testing::Test {
+ protected:
+  GridModel grid{2, 2, 1, 0};
+  MemorySettingsStore store;
+};
+
+TEST_F(Categories, CreatingTheTableSetsUpTheGrid) {
+  cCategories table(grid);
+  EXPECT_EQ(grid.Rows(), 1);
+  EXPECT_EQ(grid.Text(0, 0), "Categories");
+  EXPECT_EQ(grid.RowHeight(0), 330);
+  EXPECT_EQ(grid.ColWidth(0), 1300);
+  EXPECT_EQ(grid.ColWidth(1), 345);
+  EXPECT_EQ(table.Count(), 0);
+}
+
+TEST_F(Categories, MasterListNamesNeedTheirSemicolon) {
+  EXPECT_EQ(SplitMasterList("Holiday;Travel;"), (std::vector<std::string>{"Holiday", "Travel"}));
+  EXPECT_EQ(SplitMasterList("Holiday;Travel"), (std::vector<std::string>{"Holiday"}));
+  EXPECT_TRUE(SplitMasterList("").empty());
+  EXPECT_TRUE(SplitMasterList("Travel").empty());
+  EXPECT_EQ(SplitMasterList(";A;"), (std::vector<std::string>{"", "A"}));
+}
+
+TEST_F(Categories, LoadingGivesRowsInListOrderGreenUnlessSaved) {
+  store.SaveSetting("Yearboard", "Categories", "Travel", "16711680");
+  cCategories table(grid);
+  LoadCategories(table, "Holiday;Travel;", store);
+  ASSERT_EQ(table.Count(), 2);
+  EXPECT_EQ(table.Item(1)->Name(), "Holiday");
+  EXPECT_EQ(table.Item(1)->Row(), 1);
+  EXPECT_EQ(table.Item(1)->Color(), 65280u);
+  EXPECT_EQ(table.Item(2)->Name(), "Travel");
+  EXPECT_EQ(table.Item(2)->Color(), 16711680u);
+  EXPECT_EQ(grid.Rows(), 3);
+  EXPECT_EQ(grid.FixedRows(), 1);
+  EXPECT_EQ(grid.Text(2, 0), "Travel");
+  EXPECT_EQ(grid.CellBackColor(2, 1), 16711680u);
+  EXPECT_EQ(grid.CellBackColor(1, 1), 65280u);
+}
+
+TEST_F(Categories, BadMasterListEntriesAndSavedTextsLoseNothingElse) {
+  store.SaveSetting("Yearboard", "Categories", "Holiday", "bright green");
+  cCategories table(grid);
+  LoadCategories(table, "Holiday;;Travel;HOLIDAY;Work", store);
+  ASSERT_EQ(table.Count(), 2);
+  EXPECT_EQ(table.Item(1)->Name(), "Holiday");  // the first of the two wins
+  EXPECT_EQ(table.Item(1)->Color(), 65280u);    // an unreadable saved colour counts as none
+  EXPECT_EQ(table.Item(2)->Name(), "Travel");
+  EXPECT_EQ(table.Item("Work"), nullptr);
+}
+
+TEST_F(Categories, LookupIgnoresLetterCaseAndMissesGiveNothing) {
+  cCategories table(grid);
+  table.Add("Travel", 255);
+  EXPECT_EQ(table.Item("travel"), table.Item(1));
+  EXPECT_EQ(table.Item("TRAVEL")->Name(), "Travel");
+  EXPECT_EQ(table.Item("Holiday"), nullptr);
+  EXPECT_EQ(table.Item(0), nullptr);
+  EXPECT_EQ(table.Item(2), nullptr);
+  EXPECT_THROW(table.Add("tRaVeL", 1), std::invalid_argument);
+  EXPECT_EQ(table.Count(), 1);
+  EXPECT_EQ(grid.Rows(), 2);
+}
+
+TEST_F(Categories, RemovingAndEnumerating) {
+  cCategories table(grid);
+  table.Add("A", 1);
+  table.Add("B", 2);
+  table.Add("C", 3);
+  table.Remove("b");
+  std::string names;
+  for (const auto& category : table) names += category->Name();
+  EXPECT_EQ(names, "AC");
+  table.Remove(1);
+  EXPECT_EQ(table.Item(1)->Name(), "C");
+  EXPECT_EQ(table.Item("A"), nullptr);
+  EXPECT_THROW(table.Remove("A"), std::out_of_range);
+  EXPECT_THROW(table.Remove(5), std::out_of_range);
+}
+
+TEST_F(Categories, WritingAColourKeepsTheCurrentRow) {
+  cCategories table(grid);
+  table.Add("A", 1);
+  cCategory& b = table.Add("B", 2);
+  grid.SetRow(1);
+  grid.SetCol(0);
+  b.SetColor(Rgb(0, 0, 255));
+  EXPECT_EQ(grid.CellBackColor(2, 1), Rgb(0, 0, 255));
+  EXPECT_EQ(grid.Row(), 1);
+  EXPECT_EQ(grid.Col(), 0);
+  EXPECT_TRUE(grid.Redraw());
+}
+
+TEST_F(Categories, SavingWritesEveryCategoryAsDecimalText) {
+  {
+    cCategories table(grid);
+    LoadCategories(table, "Holiday;", store);
+    table.Add("Found on an appointment", 255);
+    table.Item(1)->SetColor(kSysInactiveCaption);
+    table.SaveColors(store);
+  }
+  EXPECT_EQ(store.GetSetting("Yearboard", "Categories", "Holiday"), "-2147483645");
+  EXPECT_EQ(store.GetSetting("Yearboard", "Categories", "Found on an appointment"), "255");
+  // Destroyed last first: each took its own row, the last one cannot go.
+  EXPECT_EQ(grid.Rows(), 2);
+  EXPECT_EQ(grid.Text(1, 0), "Holiday");
+  // The saved colour is the colour at the next start.
+  GridModel next{2, 2, 1, 0};
+  cCategories again(next);
+  LoadCategories(again, "Holiday;", store);
+  EXPECT_EQ(again.Item("Holiday")->Color(), kSysInactiveCaption);
+}
+
+TEST_F(Categories, EditColorRepaintsTheCategoryEvenWhenCancelled) {
+  cCategories table(grid);
+  cCategory& travel = table.Add("Travel", 65280);
+  travel.Appointments = {nullptr, nullptr};
+  std::vector<Color> presets;
+  int repaints = 0;
+  const auto markDate = [&](const AppointmentItem&) { ++repaints; };
+  travel.EditColor([&](Color preset) { presets.push_back(preset); return preset; }, markDate);
+  EXPECT_EQ(travel.Color(), 65280u);
+  EXPECT_EQ(repaints, 2);
+  travel.EditColor([&](Color preset) { presets.push_back(preset); return Rgb(0, 0, 255); },
+                   markDate);
+  EXPECT_EQ(travel.Color(), Rgb(0, 0, 255));
+  EXPECT_EQ(grid.CellBackColor(1, 1), Rgb(0, 0, 255));
+  EXPECT_EQ(repaints, 4);
+  EXPECT_EQ(presets, (std::vector<Color>{65280, 65280}));
+}
+
+}  // namespace
+}  // namespace yb

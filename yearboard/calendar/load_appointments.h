@@ -1,0 +1,13 @@
+#pragma once
+// LoadAppointments: after BuildYearGrid, fetches the shown year's appointments from the
+// calendar folder (a fresh item collection, sorted by start, recurrences expanded, the year
+// filter) and marks each; the progress bar stands in for the status bar meanwhile. Calendar
+// failures are not caught here.
+#include "yearboard/calendar/calendar_client.h"
+#include "yearboard/model/year_planner.h"
+
+namespace yb {
+
+void LoadAppointments(YearPlanner& planner, Folder& calendarFolder);
+
+}  // namespace yb
