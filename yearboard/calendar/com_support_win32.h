@@ -2,8 +2,8 @@
 // Owners for COM resources: the apartment, interface pointers, BSTRs and VARIANTs, plus
 // ANSI <-> wide text and the text of an HRESULT. Every path, exceptions included, releases
 // what it took.
-#include <oleauto.h>
 #include <windows.h>
+#include <oleauto.h>
 
 #include <string>
 #include <utility>

@@ -1,0 +1,59 @@
+#include "tools/calendar-standin/calendar_file_win32.h"
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace standin {
+namespace {
+
+std::string CalendarFilePath() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    throw std::runtime_error(std::string("No calendar file is set: the key HKEY_CURRENT_USER\\") +
+                             kSettingsKey + " is missing.");
+  char path[MAX_PATH * 2] = {};
+  DWORD size = sizeof path - 1;
+  DWORD type = 0;
+  const LONG rc = RegQueryValueExA(key, kCalendarFileValue, nullptr, &type,
+                                   reinterpret_cast<BYTE*>(path), &size);
+  RegCloseKey(key);
+  if (rc != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ) || path[0] == '\0')
+    throw std::runtime_error(std::string("No calendar file is set: the value ") +
+                             kCalendarFileValue + " is missing or not a path.");
+  if (type == REG_EXPAND_SZ) {
+    char expanded[MAX_PATH * 2] = {};
+    if (ExpandEnvironmentStringsA(path, expanded, sizeof expanded) == 0)
+      throw std::runtime_error(std::string("The calendar file path does not expand: ") + path);
+    return expanded;
+  }
+  return path;
+}
+
+}  // namespace
+
+std::shared_ptr<const CalendarStore> LoadCalendarFile() {
+  const std::string path = CalendarFilePath();
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw std::runtime_error("Calendar file " + path + ": it cannot be opened.");
+  std::ostringstream text;
+  text << file.rdbuf();
+  if (file.bad()) throw std::runtime_error("Calendar file " + path + ": it cannot be read.");
+  try {
+    return std::make_shared<const CalendarStore>(ReadCalendar(text.str()), SystemLocalFromUtc);
+  } catch (const CalendarFileError& e) {
+    throw std::runtime_error("Calendar file " + path + ": " + e.what());
+  }
+}
+
+double SystemLocalFromUtc(double utc) {
+  SYSTEMTIME u{}, local{};
+  double result = utc;
+  if (VariantTimeToSystemTime(utc, &u) && SystemTimeToTzSpecificLocalTime(nullptr, &u, &local))
+    SystemTimeToVariantTime(&local, &result);
+  return result;
+}
+
+}  // namespace standin
