@@ -113,8 +113,9 @@ std::string TrayFramesPixmap(const std::string& description) {
       const int filled = GaugeFill(frame.gaugeStep, frame.gaugeCount, inner);
       rows[d.barRow] = rows[d.barRow + 2] = std::string(d.width, d.edge);
       std::string& middle = rows[d.barRow + 1];
-      middle = std::string(1, d.edge) + std::string(filled, d.fill) +
-               std::string(inner - filled, d.empty) + std::string(1, d.edge);
+      middle.assign(d.width, d.empty);
+      middle.front() = middle.back() = d.edge;
+      middle.replace(1, filled, filled, d.fill);
     }
     out += "frame\n";
     for (const std::string& row : rows) out += row + "\n";

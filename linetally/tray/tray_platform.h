@@ -71,7 +71,7 @@ class TrayPlatform : public TickSource, public PlatformTimer {
   virtual WindowRef DesktopWindow() = 0;
   virtual WindowRef ExistingParkingWindow() = 0;  // 0 while not created
   virtual WindowRef ParkingWindow() = 0;          // created on first use
-  virtual std::vector<WindowRef> Forms() = 0;     // the application's forms, in creation order
+  virtual std::vector<WindowRef> Forms() = 0;     // the application's forms, bottom first
   virtual void SetOwner(WindowRef window, WindowRef owner) = 0;
   virtual void Show(WindowRef window, ShowCommand command) = 0;
   virtual void CloseForm(WindowRef form) = 0;
