@@ -131,6 +131,12 @@ std::optional<DWORD> Process::WaitForExit(int timeoutMs) {
   return code;
 }
 
+void Process::Detach() {
+  if (info.hProcess) CloseHandle(info.hProcess);
+  if (info.hThread) CloseHandle(info.hThread);
+  info = PROCESS_INFORMATION{};
+}
+
 void Process::Terminate() {
   if (Running()) {
     TerminateProcess(info.hProcess, 99);

@@ -51,6 +51,7 @@ class Process {
   bool Running() const;
   std::optional<DWORD> WaitForExit(int timeoutMs);  // the exit code
   void Terminate();
+  void Detach();  // lets the process outlive this object
 
  private:
   PROCESS_INFORMATION info{};

@@ -1,0 +1,168 @@
+// Telecom services written to the registry before Linetally starts, and what the user then
+// sees and what lands in the log: the idle price, a priced session, the failures.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "linetally_app.h"
+
+namespace e2e {
+namespace {
+
+struct Service {
+  std::string cost = "0.06";
+  bool minOn = false, connOn = false, discountOn = false;
+  std::string minCharge = "0.000", connCharge = "0.000", discount = "0.000";
+  std::string days = "MonTueWedThuFriSatSun";
+  double after = 0, before = 0;  // the whole day
+};
+
+std::vector<uint8_t> Dword(bool on) { return {uint8_t(on ? 1 : 0), 0, 0, 0}; }
+
+std::vector<uint8_t> Time(double fraction) {
+  std::vector<uint8_t> bytes(8);
+  std::memcpy(bytes.data(), &fraction, 8);
+  return bytes;
+}
+
+void WriteService(const std::string& name, const Service& s) {
+  const std::string key = std::string(kLinetallyKey) + "\\" + name;
+  WriteRegistryString(HKEY_CURRENT_USER, key, "editCost", s.cost);
+  WriteRegistry(HKEY_CURRENT_USER, key, "checkMinCharge", REG_DWORD, Dword(s.minOn));
+  WriteRegistryString(HKEY_CURRENT_USER, key, "editMinCharge", s.minCharge);
+  WriteRegistry(HKEY_CURRENT_USER, key, "checkDiscount", REG_DWORD, Dword(s.discountOn));
+  WriteRegistryString(HKEY_CURRENT_USER, key, "editDiscount", s.discount);
+  WriteRegistry(HKEY_CURRENT_USER, key, "checkConnCharge", REG_DWORD, Dword(s.connOn));
+  WriteRegistryString(HKEY_CURRENT_USER, key, "editConnCharge", s.connCharge);
+  for (const char* day : {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"})
+    WriteRegistry(HKEY_CURRENT_USER, key, std::string("check") + day, REG_DWORD,
+                  Dword(s.days.find(day) != std::string::npos));
+  WriteRegistry(HKEY_CURRENT_USER, key, "editAfter", REG_BINARY, Time(s.after));
+  WriteRegistry(HKEY_CURRENT_USER, key, "editBefore", REG_BINARY, Time(s.before));
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  size_t start = 0;
+  for (size_t comma; (comma = line.find(',', start)) != std::string::npos; start = comma + 1)
+    fields.push_back(line.substr(start, comma - start));
+  fields.push_back(line.substr(start));
+  return fields;
+}
+
+// The cost field of the only record, in ten-thousandths, and its counted seconds.
+std::pair<long, long> LoggedCost(LinetallyApp& app) {
+  const std::string file = app.WorkingFile();
+  std::vector<std::string> fields = Fields(file.substr(0, file.find("\r\n")));
+  EXPECT_EQ(fields.size(), 6u) << file;
+  if (fields.size() != 6) return {-1, -1};
+  return {std::lround(std::stod(fields[4]) * 10000), std::stol(fields[2])};
+}
+
+TEST(Tariffs, IdleLabelShowsTheServiceInForce) {
+  LinetallyApp app;
+  WriteService("Anytime", Service{});
+  app.Start();
+  EXPECT_TRUE(WaitUntil([&] { return app.Label2() == "Calls will cost 0.0600 per min"; }))
+      << app.Label2();
+  Screenshot(app.Main(), "linetally-idle-price");
+}
+
+TEST(Tariffs, DebugSessionIsPricedBySecondWithMinimumAndConnectionCharges) {
+  LinetallyApp app;
+  Service dial;
+  dial.cost = "0.6";  // a cent a second
+  dial.minOn = dial.connOn = true;
+  dial.minCharge = "0.10";
+  dial.connCharge = "0.05";
+  WriteService("Dial-up", dial);
+  app.Start();
+  app.ShowDebugButton();
+  HWND button = app.Control(IDC_BUTTON1);
+  Click(button);
+  EXPECT_TRUE(WaitUntil([&] { return app.Label2() == "Dial-up 0.6000 per min"; })) << app.Label2();
+  EXPECT_TRUE(WaitUntil([&] { return app.Label1() == "Debugging for " + DurationOf(7); }, 12000));
+  Screenshot(app.Main(), "linetally-priced-session");
+  Click(button);
+  ASSERT_TRUE(WaitUntil([&] { return app.Rows().size() == 1; }));
+  auto [cost, seconds] = LoggedCost(app);
+  EXPECT_GE(seconds, 7);
+  // Connection charge plus a cent a second, but never below the minimum of 0.10.
+  EXPECT_EQ(cost, std::max(500 + 100 * seconds, 1000L)) << seconds << " seconds";
+  EXPECT_TRUE(WaitUntil([&] { return app.Label2() == "Calls will cost 0.6000 per min"; }));
+}
+
+TEST(Tariffs, ChargesAreDiscountedLikeThePrice) {
+  LinetallyApp app;
+  Service dial;
+  dial.minOn = dial.connOn = dial.discountOn = true;
+  dial.minCharge = "0.10";
+  dial.connCharge = "0.04";
+  dial.discount = "25";
+  WriteService("Quarter off", dial);
+  app.Start();
+  EXPECT_TRUE(WaitUntil([&] { return app.Label2() == "Calls will cost 0.0450 per min"; }));
+  app.RunDebugSession(3);
+  auto [cost, seconds] = LoggedCost(app);
+  ASSERT_LT(seconds, 60);
+  EXPECT_EQ(cost, 750) << "the discounted minimum, 0.075";
+}
+
+TEST(Tariffs, FailingServiceIsReportedOnceAndTheOthersLoad) {
+  LinetallyApp app;
+  WriteService("Broken", Service{});
+  WriteService("Cheap", Service{.cost = "0.02"});
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(kLinetallyKey) + "\\Broken").c_str(), 0,
+                          KEY_WRITE, &key),
+            ERROR_SUCCESS);
+  RegDeleteValueA(key, "editAfter");
+  RegCloseKey(key);
+  app.Start();
+  auto box = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->title, "Linetally");
+  EXPECT_EQ(box->text, "Failed to get data for 'editAfter'");
+  Answer(*box, IDOK);
+  EXPECT_TRUE(WaitUntil([&] { return app.Label2() == "Calls will cost 0.0200 per min"; }))
+      << app.Label2();
+  Sleep(500);
+  EXPECT_FALSE(FindMessageBox(app.Program().Id())) << "reported once";
+}
+
+TEST(Tariffs, AmountThatDoesNotConvertEndsTheProgram) {
+  LinetallyApp app;
+  WriteService("Empty price", Service{.cost = ""});
+  // The first tick fails before it shows a status text.
+  app.Program().Start(app.ExePath(), app.Folder().Path());
+  auto box = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text,
+            "An error occurred during Linetally processing.\nThis is most likely the result of "
+            "too many records in your database.");
+  Screenshot(box->window, "linetally-amount-failure");
+  Answer(*box, IDOK);
+  EXPECT_EQ(app.Program().WaitForExit(5000), std::optional<DWORD>(1));
+}
+
+TEST(Tariffs, AmountFailureDuringASessionLogsTheSessionFirst) {
+  LinetallyApp app;
+  Service bad;
+  bad.minOn = true;
+  bad.minCharge = "x";  // only the cost step converts it
+  WriteService("Bad minimum", bad);
+  app.Start();
+  app.ShowDebugButton();
+  Click(app.Control(IDC_BUTTON1));
+  auto box = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(box);
+  EXPECT_NE(box->text.find("An error occurred during Linetally processing."), std::string::npos);
+  Answer(*box, IDOK);
+  EXPECT_EQ(app.Program().WaitForExit(5000), std::optional<DWORD>(1));
+  const std::string file = app.WorkingFile();
+  EXPECT_NE(file.find(",Debug Session,"), std::string::npos) << file;
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "linetally/base/currency.h"
+
+namespace lt {
+namespace {
+
+TEST(Currency, ParseAcceptsTheStandardGrammarOnly) {
+  EXPECT_EQ(Currency::Parse("1.2516")->Raw(), 12516);
+  EXPECT_EQ(Currency::Parse("  -0.5 ")->Raw(), -5000);
+  EXPECT_EQ(Currency::Parse("+3")->Raw(), 30000);
+  EXPECT_EQ(Currency::Parse("1e2")->Raw(), 1000000);
+  EXPECT_EQ(Currency::Parse("25E-3")->Raw(), 250);
+  EXPECT_EQ(Currency::Parse(".5")->Raw(), 5000);
+  EXPECT_EQ(Currency::Parse("0")->Raw(), 0);
+  for (const char* bad : {"", " ", ".", "1,5", "1.2.5", "1e", "--1", "0x10", "1 2", "abc", "1e+"})
+    EXPECT_FALSE(Currency::Parse(bad).has_value()) << bad;
+}
+
+TEST(Currency, ParseRoundsToFourDecimalsHalvesToEven) {
+  EXPECT_EQ(Currency::Parse("0.00005")->Raw(), 0);
+  EXPECT_EQ(Currency::Parse("0.00015")->Raw(), 2);
+  EXPECT_EQ(Currency::Parse("0.000051")->Raw(), 1);
+  EXPECT_EQ(Currency::Parse("9.99995")->Raw(), 100000);
+}
+
+TEST(Currency, ParseRefusesWhatDoesNotFitSixtyFourBits) {
+  EXPECT_EQ(Currency::Parse("922337203685477.5807")->Raw(), INT64_MAX);
+  EXPECT_FALSE(Currency::Parse("922337203685477.5808").has_value());
+  EXPECT_EQ(Currency::Parse("-922337203685477.5808")->Raw(), INT64_MIN);
+  EXPECT_FALSE(Currency::Parse("1e30").has_value());
+}
+
+TEST(Currency, FixedTextRoundsHalvesToEven) {
+  EXPECT_EQ(Currency::FromRaw(450).ToFixed(2), "0.04");
+  EXPECT_EQ(Currency::FromRaw(350).ToFixed(2), "0.04");
+  EXPECT_EQ(Currency::FromRaw(1235).ToFixed(3), "0.124");
+  EXPECT_EQ(Currency::FromRaw(12516).ToFixed(2), "1.25");
+  EXPECT_EQ(Currency::FromRaw(450).ToFixed(3), "0.045");
+  EXPECT_EQ(Currency::FromRaw(99950).ToFixed(2), "10.00");
+  EXPECT_EQ(Currency::FromRaw(-450).ToFixed(2), "-0.04");
+  EXPECT_EQ(Currency::FromRaw(-50).ToFixed(2), "0.00");
+  EXPECT_EQ(Currency::FromRaw(0).ToFixed(3), "0.000");
+  EXPECT_EQ(Currency::FromRaw(INT64_MIN).ToFixed(4), "-922337203685477.5808");
+}
+
+TEST(Currency, PlainTextDropsTrailingZeros) {
+  EXPECT_EQ(Currency::FromRaw(0).ToPlainText(), "0");
+  EXPECT_EQ(Currency::FromRaw(12516).ToPlainText(), "1.2516");
+  EXPECT_EQ(Currency::FromRaw(23700).ToPlainText(), "2.37");
+  EXPECT_EQ(Currency::FromRaw(10000).ToPlainText(), "1");
+  EXPECT_EQ(Currency::FromRaw(-7).ToPlainText(), "-0.0007");
+}
+
+TEST(Currency, FromRealRoundsHalvesToEven) {
+  // 1/32 and 3/32 scale to exact halves: 312.5 and 937.5
+  EXPECT_EQ(Currency::FromReal(0.03125L).Raw(), 312);
+  EXPECT_EQ(Currency::FromReal(0.09375L).Raw(), 938);
+  EXPECT_EQ(Currency::FromReal(-0.03125L).Raw(), -312);
+  EXPECT_EQ(Currency::FromReal(2.37L).Raw(), 23700);
+}
+
+}  // namespace
+}  // namespace lt

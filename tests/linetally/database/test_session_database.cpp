@@ -1,0 +1,165 @@
+#include "tests/linetally/database/database_fixture.h"
+
+namespace lt::testing {
+namespace {
+
+const std::string kLine1 = "07/12/2026 09:15:02,07/12/2026 09:47:40,1958,Office link,1.2516,";
+const std::string kLine2 = "07/12/2026 10:00:00,07/12/2026 10:00:45,45,Home,0.045,";
+const std::string kLine3 = "08/12/2026 10:00:00,08/12/2026 11:00:00,3600,Home,2.37,";
+
+std::string Lines(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+using Loading = DatabaseTest;
+
+TEST_F(Loading, FirstLoadCreatesAnEmptyWorkingFile) {
+  db.LoadDatabase(db.WorkingFile());
+  db.ReadDatabase(1);
+  EXPECT_TRUE(FileExists("Lnt.dat"));
+  EXPECT_EQ(ReadFile("Lnt.dat"), "");
+  EXPECT_EQ(db.Count(), 0u);
+  EXPECT_TRUE(ui.errors.empty());
+}
+
+TEST_F(Loading, MissingCopyKeepsTheRecordsButBecomesCurrent) {
+  WriteFile("Lnt.dat", Lines({kLine1}));
+  db.LoadDatabase(db.WorkingFile());
+  db.LoadDatabase(PathOf("gone.ltb"));
+  EXPECT_EQ(ui.errors, std::vector<std::string>{"Database file missing or does not exist."});
+  EXPECT_EQ(db.Lines(), RecordLines{kLine1});
+  EXPECT_EQ(db.CurrentFile(), PathOf("gone.ltb"));
+}
+
+TEST_F(Loading, ParsesEveryLineEndingAndTheLastUnendedLine) {
+  WriteFile("Lnt.dat", kLine1 + "\n" + kLine2 + "\r" + kLine3);
+  db.LoadDatabase(db.WorkingFile());
+  db.ReadDatabase(1);
+  ASSERT_EQ(db.Table().Count(), 3u);
+  EXPECT_EQ(db.Table().Row(3)[3], "Home");
+  EXPECT_EQ(db.SumSeconds(), 1958 + 45 + 3600);
+  EXPECT_EQ(db.SumCost(), Currency::FromRaw(12516 + 450 + 23700));
+}
+
+TEST_F(Loading, SizeWarningFromRecord901WithHelpContext) {
+  std::string text;
+  for (int i = 0; i < 900; ++i) text += kLine2 + "\r\n";
+  WriteFile("Lnt.dat", text);
+  db.LoadDatabase(db.WorkingFile());
+  db.ReadDatabase(1);
+  EXPECT_TRUE(ui.warnings.empty());
+  SessionRecord record;
+  record.start = record.end = {2026, 12, 9, 8, 0, 0};
+  db.UpdateDB(record);
+  ASSERT_EQ(ui.warnings.size(), 1u);
+  EXPECT_EQ(ui.warnings[0],
+            "Your Linetally database contains more than 900 records.\r"
+            "Reduce the number of records or the program may become unstable.");
+  EXPECT_EQ(ui.helpContexts[0], 8030);
+  EXPECT_EQ(db.Table().Count(), 901u) << "the table grows past its old limits";
+  db.ReadDatabase(1);
+  EXPECT_EQ(ui.warnings.size(), 2u) << "every parse warns again";
+}
+
+using Totals = DatabaseTest;
+
+TEST_F(Totals, UnreadableCostIsAConversionErrorNamingTheField) {
+  WriteFile("Lnt.dat", Lines({kLine1, "07/12/2026 10:00:00,07/12/2026 10:00:45,45,Home,1.2.5,"}));
+  db.LoadDatabase(db.WorkingFile());
+  db.ReadDatabase(1);
+  try {
+    db.SumCost();
+    FAIL() << "no error";
+  } catch (const ConversionError& error) {
+    EXPECT_STREQ(error.what(), "'1.2.5' is not a valid floating point value");
+  }
+}
+
+using Saving = DatabaseTest;
+
+TEST_F(Saving, AppendRewritesTheWholeFileWithCrLf) {
+  WriteFile("Lnt.dat", kLine1 + "\n");
+  db.LoadDatabase(db.WorkingFile());
+  db.ReadDatabase(1);
+  SessionRecord record;
+  record.start = {2026, 12, 8, 10, 0, 0};
+  record.end = {2026, 12, 8, 11, 0, 0};
+  record.seconds = 3600;
+  record.service = "Home";
+  record.cost = Currency::FromRaw(23700);
+  db.UpdateDB(record);
+  ASSERT_TRUE(db.SaveWorkingFile());
+  EXPECT_EQ(ReadFile("Lnt.dat"), Lines({kLine1, kLine3}));
+  EXPECT_FALSE(FileExists("Lnt.dat.tmp"));
+}
+
+TEST_F(Saving, FailedWriteLeavesTheOldFileAndSaysSo) {
+  WriteFile("Lnt.dat", Lines({kLine1}));
+  db.LoadDatabase(db.WorkingFile());
+  std::filesystem::create_directory(PathOf("Lnt.dat.tmp"));  // the temporary cannot be written
+  db.UpdateDB(SessionRecord{});
+  EXPECT_FALSE(db.SaveWorkingFile());
+  EXPECT_EQ(ReadFile("Lnt.dat"), Lines({kLine1}));
+  ASSERT_EQ(ui.errors.size(), 1u);
+  EXPECT_NE(ui.errors[0].find("could not be saved"), std::string::npos) << ui.errors[0];
+}
+
+TEST_F(Saving, DeletesRowsByTheirListIndexes) {
+  WriteFile("Lnt.dat", Lines({"r1", "r2", "r3", "r4", "r5"}));
+  db.LoadDatabase(db.WorkingFile());
+  db.DeleteRows({3, 1});
+  EXPECT_EQ(db.Lines(), (RecordLines{"r1", "r3", "r5"}));
+}
+
+TEST_F(Saving, NeverOverwritesAWorkingFileItCouldNotRead) {
+  // Start-up failed before the load: the first save reads the file back and keeps its records.
+  WriteFile("Lnt.dat", Lines({kLine1}));
+  db.UpdateDB(SessionRecord{{2026, 12, 8, 10, 0, 0}, {2026, 12, 8, 11, 0, 0}, 3600, "Home", Currency::FromRaw(23700), ""});
+  ASSERT_TRUE(db.SaveWorkingFile());
+  EXPECT_EQ(ReadFile("Lnt.dat"), Lines({kLine1, kLine3}));
+
+  SessionDatabase fresh(files, ui, formats, prefix);
+  WriteFile("Lnt.dat", Lines({"not a record"}));
+  fresh.UpdateDB(SessionRecord{});
+  EXPECT_FALSE(fresh.SaveWorkingFile());
+  EXPECT_EQ(ReadFile("Lnt.dat"), Lines({"not a record"}));
+  EXPECT_EQ(fresh.Count(), 1u) << "the new session stays in memory";
+}
+
+using Recovery = DatabaseTest;
+
+TEST_F(Recovery, DamagedCopyIsRejectedAndTheWorkingRecordsComeBack) {
+  WriteFile("Lnt.dat", Lines({kLine1, kLine2}));
+  WriteFile("bad.ltb", Lines({"32/12/2026 10:00:00,x,1,A,0,"}));
+  db.LoadDatabase(db.WorkingFile());
+  db.LoadDatabase(PathOf("bad.ltb"));
+  db.ReadDatabase(1);
+  EXPECT_FALSE(IsListable(db.Table().Row(1), formats));
+  EXPECT_TRUE(db.DoException());
+  EXPECT_EQ(ui.errors, std::vector<std::string>{"Database damaged or format not recognised."});
+  EXPECT_EQ(db.Lines(), (RecordLines{kLine1, kLine2}));
+  EXPECT_EQ(db.CurrentFile(), db.WorkingFile());
+  EXPECT_EQ(db.Table().Count(), 2u);
+}
+
+TEST_F(Recovery, DamagedWorkingFileIsKeptAsideBeforeTheLogIsEmptied) {
+  const std::string damaged = Lines({kLine1, "", kLine2});
+  WriteFile("Lnt.dat", damaged);
+  WriteFile("Lnt.dat.damaged", "older");
+  db.LoadDatabase(db.WorkingFile());
+  db.ReadDatabase(1);
+  EXPECT_FALSE(IsListable(db.Table().Row(2), formats));
+  EXPECT_TRUE(db.DoException());
+  EXPECT_EQ(db.Count(), 0u);
+  EXPECT_EQ(ReadFile("Lnt.dat.damaged.2"), damaged);
+  EXPECT_EQ(ReadFile("Lnt.dat.damaged"), "older");
+  ASSERT_EQ(ui.errors.size(), 1u);
+  EXPECT_NE(ui.errors[0].find("Lnt.dat.damaged.2"), std::string::npos) << ui.errors[0];
+  EXPECT_TRUE(db.SaveWorkingFile());
+  EXPECT_EQ(ReadFile("Lnt.dat"), "");
+}
+
+}  // namespace
+}  // namespace lt::testing
