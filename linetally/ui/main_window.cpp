@@ -7,6 +7,8 @@
 #include "linetally/monitor/gauge.h"
 #include "linetally/monitor/status_texts.h"
 #include "linetally/resources/resource.h"
+#include "linetally/tariffs/amount.h"
+#include "linetally/tariffs/service_store.h"
 #include "linetally/ui/message_boxes.h"
 
 namespace lt {
@@ -14,16 +16,6 @@ namespace {
 
 constexpr int kClientWidth = 500, kClientHeight = 277;
 constexpr int kPanelWidths[] = {306, 100, 50};
-
-// The cost step while no telecom service is defined.
-class NoServiceCostStep : public CostStep {
- public:
-  Currency UpdateCallCost(CostState&, CostDisplay& display) override {
-    display.SetPriceLabel("No call cost defined");
-    return Currency();
-  }
-  void UpdatePriceLabel(CostDisplay& display) override { display.SetPriceLabel("No call cost defined"); }
-};
 
 long double ReadStoredAmount(const std::string& text) {
   auto value = Currency::Parse(text);
@@ -39,7 +31,7 @@ TfrmMain::TfrmMain(HWND applicationWindow)
       formats(ReadSystemFormats()),
       database(files, *this, formats, ProgramFolder()),
       listRows(formats, ReadStoredAmount),
-      costStep(std::make_unique<NoServiceCostStep>()),
+      costStep(std::make_unique<TariffCostStep>(services, clock)),
       monitor(ras, clock, *costStep, *this) {}
 
 TfrmMain::~TfrmMain() { KillTimer(Handle(), IDT_TIMER1); }
@@ -146,6 +138,33 @@ void TfrmMain::FormCreate() {
   database.LoadDatabase(database.WorkingFile());
   database.ReadDatabase(1);
   UpdateListBox(1, false);
+  DoRegistry();
+}
+
+void TfrmMain::DoRegistry() {
+  LoadServiceTable(registry, services, [this](const std::string& error) { ShowError(error); });
+}
+
+void TfrmMain::OnHandlerError(const std::exception& error) {
+  if (dynamic_cast<const AmountConversionError*>(&error))
+    AmountFailure();
+  else
+    Window::OnHandlerError(error);
+}
+
+void TfrmMain::AmountFailure() {
+  if (amountFailed) return;  // logging the session below met the failure again
+  amountFailed = true;
+  KillTimer(Handle(), IDT_TIMER1);
+  if (monitor.SessionActive()) {
+    try {
+      monitor.DoEnd();
+    } catch (const std::exception& error) {
+      if (!dynamic_cast<const AmountConversionError*>(&error)) ShowError(error.what());
+    }
+  }
+  ShowStandardError(Handle(), kAmountFailureText);
+  PostQuitMessage(1);
 }
 
 void TfrmMain::Timer1Timer() { monitor.Timer1Timer(); }

@@ -9,12 +9,14 @@
 #include <string>
 
 #include "linetally/base/regional_formats.h"
+#include "linetally/base/registry_win32.h"
 #include "linetally/base/system_win32.h"
 #include "linetally/database/file_store_win32.h"
 #include "linetally/database/list_rows.h"
 #include "linetally/database/session_database.h"
 #include "linetally/monitor/remote_access_win32.h"
 #include "linetally/monitor/session_monitor.h"
+#include "linetally/tariffs/call_cost.h"
 #include "linetally/ui/window_base.h"
 
 namespace lt {
@@ -42,12 +44,17 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi {
   void ShowSizeWarning(const std::string& text, int helpContext) override;
 
   void UpdateListBox(size_t from, bool save);
+  // Reloads the telecom services from the registry (start-up, and the telecom dialog's Close).
+  void DoRegistry();
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnHandlerError(const std::exception& error) override;
 
  private:
   void FormCreate();
+  // An amount that does not convert ends the program, after logging an active session.
+  void AmountFailure();
   void CreateControls();
   void Timer1Timer();
   void ListView1KeyPress(char c);
@@ -61,6 +68,8 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi {
   ListRowBuilder listRows;
   Win32RemoteAccess ras;
   SystemClock clock;
+  Win32Registry registry;
+  ServiceTable services;
   std::unique_ptr<CostStep> costStep;
   SessionMonitor monitor;
 
@@ -75,6 +84,7 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi {
   bool statusBarMode = false;
   bool debugControlsShown = false;
   int trayFrame = 16;
+  bool amountFailed = false;
 };
 
 }  // namespace lt
