@@ -69,8 +69,8 @@ LRESULT TMenuDecor::Handle(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled
     case WM_DRAWITEM: {
       auto& dis = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
       if (dis.CtlType == ODT_MENU) {
-        TMenuDecorItem* item = FindByData(dis.itemData);
-        if (item && item->menuItem == dis.itemID) {
+        // The item data is the bound item itself (set when it was made owner-drawn).
+        if (TMenuDecorItem* item = FindByData(dis.itemData)) {
           ItemPainter(*this, *item, dis).Paint();
           handled = true;
           return TRUE;
