@@ -1,0 +1,111 @@
+// The tick, loading and parsing a large log, and appending one session to it.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "linetally/database/session_database.h"
+#include "linetally/monitor/session_monitor.h"
+
+namespace lt {
+namespace {
+
+class QuietUi : public DatabaseUi {
+ public:
+  void ShowError(const std::string&) override {}
+  void ShowSizeWarning(const std::string&, int) override {}
+};
+
+std::string LogText(int records) {
+  std::string text;
+  for (int i = 0; i < records; ++i)
+    text += "07/12/2026 09:15:02,07/12/2026 09:47:40," + std::to_string(1000 + i % 5000) + ",Office link,1.2516,\r\n";
+  return text;
+}
+
+struct ScratchLog {
+  explicit ScratchLog(int records) {
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "Lnt.dat", std::ios::binary) << LogText(records);
+  }
+  ~ScratchLog() { std::filesystem::remove_all(folder); }
+  std::filesystem::path folder = std::filesystem::temp_directory_path() / "lt-bench-log";
+  std::string Prefix() const { return folder.string() + "/"; }
+};
+
+void LoadAndParse100000(benchmark::State& state) {
+  ScratchLog log(100000);
+  RegionalFormats formats = DayFirstFormats();
+  StdFileStore files;
+  QuietUi ui;
+  for (auto _ : state) {
+    SessionDatabase db(files, ui, formats, log.Prefix());
+    db.LoadDatabase(db.WorkingFile());
+    db.ReadDatabase(1);
+    benchmark::DoNotOptimize(db.SumCost());
+  }
+}
+BENCHMARK(LoadAndParse100000)->Unit(benchmark::kMillisecond);
+
+void AppendOneSessionTo10000(benchmark::State& state) {
+  ScratchLog log(10000);
+  RegionalFormats formats = DayFirstFormats();
+  StdFileStore files;
+  QuietUi ui;
+  SessionDatabase db(files, ui, formats, log.Prefix());
+  db.LoadDatabase(db.WorkingFile());
+  db.ReadDatabase(1);
+  SessionRecord record{{2026, 12, 8, 10, 0, 0}, {2026, 12, 8, 11, 0, 0}, 3600, "Home", Currency::FromRaw(23700), ""};
+  for (auto _ : state) {
+    db.UpdateDB(record);
+    benchmark::DoNotOptimize(db.SaveWorkingFile());
+  }
+}
+BENCHMARK(AppendOneSessionTo10000)->Unit(benchmark::kMillisecond);
+
+class ConnectedRas : public RemoteAccess {
+ public:
+  uint16_t QueryPlatformId() override { return 2; }
+  void SelectLayout(uint16_t) override {}
+  int32_t EnumerateConnections(std::string& name) override {
+    name = "Office link";
+    return 1;
+  }
+  uint16_t ConnectionState() override { return kStateConnected; }
+};
+
+class SilentView : public MonitorView {
+ public:
+  void SetStatusText(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
+  void UpdateStatusBar() override {}
+  void LogSession(const SessionRecord&) override {}
+  void ResetSessionDisplay() override {}
+  void SetDebugCaptions(bool) override {}
+  void ToggleDebugControls() override {}
+  void SetPriceLabel(const std::string&) override {}
+  void DoProgressBar(const std::string&, int, long double, long double) override {}
+  void ShowTrayFrame(int) override {}
+};
+
+class FlatCost : public CostStep {
+ public:
+  Currency UpdateCallCost(CostState& s, CostDisplay&) override {
+    s.accumulatedCost += 0.001L;
+    return Currency::FromReal(s.accumulatedCost);
+  }
+  void UpdatePriceLabel(CostDisplay&) override {}
+};
+
+void OneTick(benchmark::State& state) {
+  ConnectedRas ras;
+  SettableClock clock(CivilDateTime{2026, 12, 9, 10, 0, 1, 0});
+  clock.SetStepMilliseconds(125);  // two readings a tick: a second changes every fourth tick
+  FlatCost costs;
+  SilentView view;
+  SessionMonitor monitor(ras, clock, costs, view);
+  for (auto _ : state) monitor.Timer1Timer();
+}
+BENCHMARK(OneTick);
+
+}  // namespace
+}  // namespace lt
