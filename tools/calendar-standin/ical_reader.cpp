@@ -152,8 +152,10 @@ long long DurationValue(const ContentLine& c) {
   return seconds;
 }
 
-double Serial(const IcalTime& t) {
-  return yb::DateTimeSerial(t.year, t.month, t.day, t.hour, t.minute, t.second);
+// Compared as whole seconds: doubles kept in x87 registers may differ from stored ones.
+long long Seconds(const IcalTime& t) {
+  return static_cast<long long>(yb::DateSerial(t.year, t.month, t.day)) * 86400 + t.hour * 3600 +
+         t.minute * 60 + t.second;
 }
 
 IcalTime AddSeconds(const IcalTime& start, long long seconds) {
@@ -219,7 +221,7 @@ struct EventBuilder {
       event.end = event.start;
     if (end && end->utc != event.start.utc && !end->isDate && !event.start.isDate)
       Fail(line, "DTEND and DTSTART mix UTC and local times");
-    if (Serial(event.end) < Serial(event.start)) Fail(line, "DTEND is before DTSTART");
+    if (Seconds(event.end) < Seconds(event.start)) Fail(line, "DTEND is before DTSTART");
     for (std::size_t i = 0; i < categories.size(); ++i)
       event.categories += (i ? ", " : "") + categories[i];
     return std::move(event);
