@@ -114,7 +114,7 @@ void ItemPainter::Fill(Colour colour) {
 // Tiled from the item's top-left corner, or the wallpaper's own part at the item's place.
 void ItemPainter::PaintWallpaper(const TPicture& picture, bool tiled, bool inverted) {
   const SIZE size = picture.Size();
-  if (size.cx <= 0 || size.cy <= 0) return;
+  if (!picture.Bitmap() || size.cx <= 0 || size.cy <= 0) return;
   MemoryDc source(dc);
   Selection keep(source.Get(), picture.Bitmap());
   const int left = rect.left + barWidth;
