@@ -17,7 +17,7 @@ class PlannerView {
   // Bar hidden, status bar shown again.
   virtual void EndProgress() = 0;
   // The colour dialog preset to the colour; the chosen colour, or the preset when cancelled.
-  virtual Color ChooseColor(Color preset) = 0;
+  virtual Color PickColor(Color preset) = 0;
 };
 
 }  // namespace yb

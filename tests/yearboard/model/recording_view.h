@@ -19,7 +19,7 @@ class RecordingView : public PlannerView {
   }
   void SetProgress(float value) override { progress.push_back(value); }
   void EndProgress() override { progressShown = false; }
-  Color ChooseColor(Color preset) override {
+  Color PickColor(Color preset) override {
     presets.push_back(preset);
     return dialogAnswer.value_or(preset);
   }

@@ -1,0 +1,156 @@
+// frmYearPlanner: loading, showing a year, the handlers of the grids, buttons and keys, the
+// status and progress bars, the colour dialog and unloading.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <cstdlib>
+
+#include "yearboard/calendar/automation_calendar_win32.h"
+#include "yearboard/calendar/load_appointments.h"
+#include "yearboard/calendar/mark_date.h"
+#include "yearboard/model/master_list_win32.h"
+#include "yearboard/model/planner_clicks.h"
+#include "yearboard/ui/planner_window.h"
+
+namespace yb {
+
+namespace {
+
+// The hourglass while a calendar call blocks the window.
+class WaitCursor {
+ public:
+  WaitCursor() : previous(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+  ~WaitCursor() { SetCursor(previous ? previous : LoadCursor(nullptr, IDC_ARROW)); }
+
+ private:
+  HCURSOR previous;
+};
+
+}  // namespace
+
+void frmYearPlanner::Form_Load() {
+  planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories);
+  LoadCategories(*planner.CategoryList, ReadMasterCategoryList(), settings);
+}
+
+void frmYearPlanner::ShowYear(int iintYear) {
+  EnableWindow(picBand, FALSE);
+  {
+    WaitCursor wait;
+    SetWindowTextA(lblYear, std::to_string(iintYear).c_str());
+    UpdateWindow(lblYear);
+    planner.ShownYear = static_cast<std::int16_t>(iintYear);
+    planner.BuildYearGrid();
+    LoadAppointments(planner, calendar.CalendarFolder());
+  }
+  EnableWindow(picBand, TRUE);
+}
+
+int frmYearPlanner::CaptionYear() const {
+  char text[32] = "";
+  GetWindowTextA(lblYear, text, sizeof text);
+  return static_cast<int>(std::strtol(text, nullptr, 10));
+}
+
+void frmYearPlanner::cmdUp_Click() { ShowYear(CaptionYear() + 1); }
+
+void frmYearPlanner::cmdDown_Click() { ShowYear(CaptionYear() - 1); }
+
+void frmYearPlanner::Form_KeyUp(int keyCode, bool shift, bool ctrl, bool alt) {
+  try {
+    if (IsReloadKey(keyCode, shift, ctrl, alt)) ShowYear(planner.ShownYear);
+  } catch (const CalendarError& error) {
+    FailOnCalendarError(error);
+  } catch (const std::exception& error) {
+    MessageBoxA(hwnd, error.what(), "Yearboard", MB_OK | MB_ICONSTOP);
+  }
+}
+
+void frmYearPlanner::flxPlanner_Click() {
+  ClickYearGrid(planner, planner.flxPlanner.MouseRow(), planner.flxPlanner.MouseCol());
+}
+
+void frmYearPlanner::flxPlanner_DblClick() {
+  WaitCursor wait;
+  if (const AppointmentItem item = ItemToOpen(planner)) item->GetInspector()->Display();
+}
+
+void frmYearPlanner::flxCategories_Click() { ClickCategoriesGrid(planner, planner.flxCategories.MouseRow()); }
+
+void frmYearPlanner::flxCategories_DblClick() {
+  if (cCategory* category = CategoryToEdit(planner)) {
+    category->EditColor([this](Color preset) { return PickColor(preset); },
+                        [this](const AppointmentItem& item) { MarkDate(planner, item, false); });
+  }
+}
+
+void frmYearPlanner::Form_Unload() {
+  if (unloaded) return;
+  unloaded = true;
+  for (auto& row : planner.CellTable) {
+    for (cCell& cell : row) cell = cCell();
+  }
+  try {
+    if (planner.CategoryList) planner.CategoryList->SaveColors(settings);
+  } catch (const std::exception& error) {
+    MessageBoxA(hwnd, error.what(), "Yearboard", MB_OK | MB_ICONSTOP);
+  }
+  planner.CategoryList.reset();
+  calendar.Release();
+  PostQuitMessage(0);
+}
+
+void frmYearPlanner::FailOnCalendarError(const std::exception& error) {
+  ShowCalendarError(hwnd, error);
+  // The colours chosen so far are the user's work: keep them, then end.
+  try {
+    if (planner.CategoryList) planner.CategoryList->SaveColors(settings);
+  } catch (const std::exception&) {
+  }
+  ExitProcess(1);
+}
+
+void frmYearPlanner::SetStatusText(const std::string& text) {
+  SendMessageA(sbrStatus, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void frmYearPlanner::BeginProgress() {
+  SendMessageA(pbrProgress, PBM_SETPOS, 1, 0);
+  ShowWindow(sbrStatus, SW_HIDE);
+  RECT status;
+  GetWindowRect(sbrStatus, &status);
+  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&status), 2);
+  RECT panel{};
+  SendMessageA(sbrStatus, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&panel));
+  MoveWindow(pbrProgress, status.left, status.top, panel.right - panel.left, status.bottom - status.top, FALSE);
+  ShowWindow(pbrProgress, SW_SHOW);
+  UpdateWindow(pbrProgress);
+}
+
+void frmYearPlanner::SetProgress(float value) {
+  SendMessageA(pbrProgress, PBM_SETPOS, static_cast<WPARAM>(value < 0 ? 0 : value), 0);
+  UpdateWindow(pbrProgress);
+}
+
+void frmYearPlanner::EndProgress() {
+  ShowWindow(pbrProgress, SW_HIDE);
+  ShowWindow(sbrStatus, SW_SHOW);
+}
+
+Color frmYearPlanner::PickColor(Color preset) {
+  static COLORREF customColors[16] = {};
+  CHOOSECOLORA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = hwnd;
+  dialog.rgbResult = ToColorRef(preset);
+  dialog.lpCustColors = customColors;
+  dialog.Flags = CC_RGBINIT;
+  if (!::ChooseColorA(&dialog)) return preset;
+  return static_cast<Color>(dialog.rgbResult);
+}
+
+}  // namespace yb

@@ -1,0 +1,85 @@
+#pragma once
+// frmYearPlanner, the planner window: the band with the year and the year buttons, the year
+// grid and the categories grid in their frames, the status bar with the progress bar that
+// stands in for it while loading, and the colour dialog. Its handlers read the controls,
+// call the portable planner code and write the controls back.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "yearboard/base/handles_win32.h"
+#include "yearboard/base/settings_store.h"
+#include "yearboard/calendar/calendar_client.h"
+#include "yearboard/grid/grid_window_win32.h"
+#include "yearboard/model/year_planner.h"
+
+namespace yb {
+
+class frmYearPlanner : public PlannerView {
+ public:
+  frmYearPlanner(CalendarSession& calendar, SettingsStore& settings, const Formats& formats);
+  ~frmYearPlanner() override;
+  frmYearPlanner(const frmYearPlanner&) = delete;
+  frmYearPlanner& operator=(const frmYearPlanner&) = delete;
+
+  // Creates the window and its controls and runs Form_Load; the window stays hidden.
+  void Load();
+  void Show();
+  HWND Handle() const { return hwnd; }
+
+  void PreparePlanner() { planner.PreparePlanner(); }
+  void ShowYear(int iintYear);
+  void Form_KeyUp(int keyCode, bool shift, bool ctrl, bool alt);
+
+  // PlannerView
+  void SetStatusText(const std::string& text) override;
+  void BeginProgress() override;
+  void SetProgress(float value) override;
+  void EndProgress() override;
+  Color PickColor(Color preset) override;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK BandProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateControls();
+  void Place(HWND control, int left, int top, int width, int height) const;  // twips
+  int TwipsX(int pixels) const { return pixels * tppX; }
+  int TwipsY(int pixels) const { return pixels * tppY; }
+  int PixelsX(int twips) const { return (twips + tppX / 2) / tppX; }
+  int PixelsY(int twips) const { return (twips + tppY / 2) / tppY; }
+  HBRUSH ColorStatic(HDC dc, HWND control);
+  void OnCommand(int id, int code);
+  void FailOnCalendarError(const std::exception& error);
+
+  void Form_Load();
+  void Form_Resize();
+  void Form_Unload();
+  void flxPlanner_Click();
+  void flxPlanner_DblClick();
+  void flxCategories_Click();
+  void flxCategories_DblClick();
+  void cmdUp_Click();
+  void cmdDown_Click();
+  int CaptionYear() const;
+
+  CalendarSession& calendar;
+  SettingsStore& settings;
+  YearPlanner planner;
+  HWND hwnd = nullptr;
+  HWND picBand = nullptr, lblYear = nullptr, cmdUp = nullptr, cmdDown = nullptr;
+  HWND lblContainer1 = nullptr, lblContainer2 = nullptr;
+  HWND sbrStatus = nullptr, pbrProgress = nullptr;
+  GridWindow flxPlanner;
+  GridWindow flxCategories;
+  GdiObject<HFONT> formFont;
+  GdiObject<HFONT> yearFont;
+  GdiObject<HBRUSH> yearBrush;
+  GdiObject<HBITMAP> arrowUp, arrowDown;
+  bool Resizing = false;
+  bool unloaded = false;
+  int tppX = 15, tppY = 15;
+};
+
+}  // namespace yb

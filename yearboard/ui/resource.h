@@ -1,0 +1,19 @@
+// Resource and control identifiers of Yearboard; the e2e drivers include this header too.
+#pragma once
+
+#define IDI_YEARBOARD 1
+#define IDB_ARROW_UP 101
+#define IDB_ARROW_DOWN 102
+
+#define IDC_PICBAND 1001
+#define IDC_LBLYEAR 1002
+#define IDC_CMDUP 1003
+#define IDC_CMDDOWN 1004
+#define IDC_LBLCONTAINER1 1005
+#define IDC_FLXPLANNER 1006
+#define IDC_LBLCONTAINER2 1007
+#define IDC_FLXCATEGORIES 1008
+#define IDC_SBRSTATUS 1009
+#define IDC_PBRPROGRESS 1010
+
+#define YEARBOARD_WINDOW_CLASS "frmYearPlanner"
