@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "linetally/menudecor/item_style.h"
 #include "tests/linetally/menudecor/decor_fixture_win32.h"
 
 namespace lt::testing {
@@ -194,6 +195,56 @@ TEST(MenuDecorWindow, ImageListsGoToTheItemsInOrderPastSeparators) {
   f.decor->SetImages(nullptr);
   EXPECT_TRUE(newItem.Picture().Empty());
   ImageList_Destroy(list);
+}
+
+TEST(MenuDecorWindow, SystemMenuFontAndTemplates) {
+  DecorFixture f;
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  TMenuDecorItem& item = f.decor->AddItem();
+  item.Font.Name = "Courier New";
+  item.Font.Height = -40;
+  item.Options = {TMenuOption::omAlwaysDefFontSize};
+  item.Bind(f.menuBar, kIdExit);
+  EXPECT_EQ(item.Font.Name, "Courier New");
+  EXPECT_EQ(item.Font.Height, metrics.lfMenuFont.lfHeight);
+  ItemStyle style;
+  style.Options = {TMenuOption::omAlwaysDefFont};
+  style.NormColor = RGB(1, 2, 3);
+  f.decor->ApplyItemsStyle(style, style_mask::kOptions);
+  EXPECT_EQ(item.Font.Name, metrics.lfMenuFont.lfFaceName) << "re-applied after the template";
+  EXPECT_EQ(item.NormColor, kClMenu);
+  TShadowText shadow;
+  shadow.ShadowSize = 4;
+  f.decor->ApplyShadowStyle(shadow, shadow_mask::kSize);
+  EXPECT_EQ(item.Shadow.ShadowSize, 4);
+  EXPECT_TRUE(Read(f.file, kIdExit).type & MFT_OWNERDRAW);
+}
+
+LRESULT CALLBACK ChildProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_MENUCHAR && LOWORD(wParam) == 'z') return MAKELRESULT(3, MNC_EXECUTE);
+  return DefMDIChildProcA(window, msg, wParam, lParam);
+}
+
+TEST(MenuDecorWindow, MdiParentAsksTheActiveChildFirst) {
+  DecorFixture f;
+  f.BindPictureItem(kIdOpen);
+  CLIENTCREATESTRUCT ccs{f.edit, 50000};
+  HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, f.window,
+                                nullptr, GetModuleHandleA(nullptr), &ccs);
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = ChildProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "MenuDecorMdiChild";
+  RegisterClassA(&wc);
+  MDICREATESTRUCTA mcs{wc.lpszClassName, "child", wc.hInstance, 0, 0, 100, 100, 0, 0};
+  HWND child = HWND(SendMessageA(client, WM_MDICREATE, 0, LPARAM(&mcs)));
+  ASSERT_NE(child, nullptr);
+  EXPECT_EQ(SendMessageA(f.window, WM_MENUCHAR, MAKEWPARAM('z', MF_POPUP), LPARAM(f.file)),
+            MAKELRESULT(3, MNC_EXECUTE)) << "the child's answer";
+  EXPECT_EQ(SendMessageA(f.window, WM_MENUCHAR, MAKEWPARAM('o', MF_POPUP), LPARAM(f.file)),
+            MAKELRESULT(1, MNC_EXECUTE)) << "then the bound items";
 }
 
 }  // namespace
