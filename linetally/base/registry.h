@@ -12,6 +12,9 @@
 
 namespace lt {
 
+// The program's own key under the current user.
+inline constexpr const char* kProgramKey = "\\Software\\Corvane\\Linetally";
+
 enum class RootKey { CurrentUser, LocalMachine };
 
 // The platform's value type codes.

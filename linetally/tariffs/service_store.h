@@ -10,8 +10,6 @@
 
 namespace lt {
 
-inline constexpr const char* kProgramKey = "\\Software\\Corvane\\Linetally";
-
 // The load reads the days Sunday first, the dialog Monday first; the order decides only
 // which missing value a failure names.
 enum class DayReadOrder { SundayFirst, MondayFirst };

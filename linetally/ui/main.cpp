@@ -18,6 +18,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (main.TranslateShortcut(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <windowsx.h>
+
 #include <clocale>
 
 #include "linetally/monitor/gauge.h"
@@ -15,12 +17,7 @@ namespace lt {
 namespace {
 
 constexpr int kClientWidth = 500, kClientHeight = 277;
-constexpr int kPanelWidths[] = {306, 100, 50};
-
-long double ReadStoredAmount(const std::string& text) {
-  auto value = Currency::Parse(text);
-  return value ? value->ToReal() : 0;
-}
+constexpr int kHelpContextMain = 2000;
 
 void SetText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
 
@@ -30,15 +27,28 @@ TfrmMain::TfrmMain(HWND applicationWindow)
     : applicationWindow(applicationWindow),
       formats(ReadSystemFormats()),
       database(files, *this, formats, ProgramFolder()),
-      listRows(formats, ReadStoredAmount),
+      listRows(formats, StrToAmount),
       costStep(std::make_unique<TariffCostStep>(services, clock)),
       monitor(ras, clock, *costStep, *this) {}
 
-TfrmMain::~TfrmMain() { KillTimer(Handle(), IDT_TIMER1); }
+TfrmMain::~TfrmMain() {
+  KillTimer(Handle(), IDT_TIMER1);
+  if (popupMenu1) DestroyMenu(popupMenu1);
+  if (imageList1) ImageList_Destroy(imageList1);
+}
 
 void TfrmMain::Create() {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  mainMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU));
+  popupMenu1 = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_POPUPMENU1));
+  accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
   CreateForm("TfrmMain", "Linetally", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-             0, kClientWidth, kClientHeight, applicationWindow);
+             0, kClientWidth, kClientHeight, applicationWindow, mainMenu);
+  SetWindowContextHelpId(Handle(), kHelpContextMain);
+}
+
+bool TfrmMain::TranslateShortcut(MSG& message) {
+  return Handle() && TranslateAcceleratorA(Handle(), accelerators, &message);
 }
 
 LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -52,67 +62,42 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == IDT_TIMER1) Timer1Timer();
       return 0;
     case WM_COMMAND:
-      if (LOWORD(wParam) == IDC_BUTTON1 && HIWORD(wParam) == BN_CLICKED) monitor.Button1Click();
-      return 0;
+      if (LOWORD(wParam) == IDC_BUTTON1 && HIWORD(wParam) == BN_CLICKED) {
+        monitor.Button1Click();
+        return 0;
+      }
+      if (OnCommand(LOWORD(wParam))) return 0;
+      break;
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wParam) == listView1) {
+        ShowListPopup(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+      }
+      break;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_CLOSE) {  // the close box, Alt+F4 and the system menu only hide
+        ShowWindow(Handle(), SW_HIDE);
+        return 0;
+      }
+      break;
+    case WM_QUERYENDSESSION: {
+      const LRESULT answer = Window::HandleMessage(message, wParam, lParam);
+      Exit1Click();
+      return answer;
+    }
     case WM_HELP: {
       const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
       WinHelpA(Handle(), helpFile.c_str(), HELP_CONTEXT, info->dwContextId);
       return TRUE;
     }
     case WM_DESTROY:
+      FormDestroy();
       PostQuitMessage(0);
       return 0;
   }
   return Window::HandleMessage(message, wParam, lParam);
-}
-
-void TfrmMain::CreateControls() {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  HWND self = Handle();
-  auto child = [&](DWORD exStyle, const char* cls, const char* text, DWORD style, int x, int y, int w, int h,
-                   int id) {
-    return CreateWindowExA(exStyle, cls, text, WS_CHILD | style, x, y, w, h, self,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-  };
-  button1 = child(0, "BUTTON", "&Debug", WS_TABSTOP | BS_PUSHBUTTON, 410, 10, 80, 18, IDC_BUTTON1);
-  listView1 = child(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                    WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER, 10, 35, 480,
-                    196, IDC_LISTVIEW1);
-  ListView_SetExtendedListViewStyle(listView1, LVS_EX_FULLROWSELECT);
-  struct Column {
-    const char* title;
-    int width, format;
-  };
-  const Column columns[] = {{"Date", 96, LVCFMT_LEFT},
-                            {"Time", 50, LVCFMT_LEFT},
-                            {"Service", 174, LVCFMT_LEFT},
-                            {"Duration", 80, LVCFMT_LEFT},
-                            {"Cost", 50, LVCFMT_RIGHT}};
-  for (int i = 0; i < 5; ++i) {
-    LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-    column.pszText = const_cast<char*>(columns[i].title);
-    column.cx = columns[i].width;
-    column.fmt = columns[i].format;
-    SendMessageA(listView1, LVM_INSERTCOLUMNA, WPARAM(i), reinterpret_cast<LPARAM>(&column));
-  }
-  SetWindowLongPtrA(listView1, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  listViewDefault = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(listView1, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListViewProcedure)));
-
-  label1 = child(0, "STATIC", "", WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 10, 240, 300, 13, IDC_LABEL1);
-  label2 = child(0, "STATIC", "Price", WS_VISIBLE | SS_RIGHT | SS_NOPREFIX, 250, 240, 240, 13, IDC_LABEL2);
-  statusBar1 = child(0, STATUSCLASSNAMEA, "", WS_VISIBLE | CCS_BOTTOM, 0, 0, 0, 0, IDC_STATUSBAR1);
-  int edges[3], right = 0;
-  for (int i = 0; i < 3; ++i) edges[i] = right += kPanelWidths[i];
-  edges[2] = -1;  // the last panel runs to the window's edge
-  SendMessageA(statusBar1, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
-  progressBar1 = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 0, 1, kPanelWidths[0], 16,
-                                 statusBar1, reinterpret_cast<HMENU>(IDC_PROGRESSBAR1), instance, nullptr);
-  SendMessageA(progressBar1, PBM_SETRANGE32, 0, 100);
-
-  font.Reset(CreateFormFont());
-  ApplyFont(self, font.Get());
 }
 
 void TfrmMain::FormCreate() {
@@ -122,17 +107,31 @@ void TfrmMain::FormCreate() {
   SendMessageA(statusBar1, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&panel));
   MoveWindow(progressBar1, panel.left, panel.top, panel.right - panel.left, 16, FALSE);
   monitor.QueryPlatform();
+
+  Registry& key = registry;
+  key.SetRootKey(RootKey::CurrentUser);
+  if (!key.OpenKey(kProgramKey, true)) key.OpenKey(kProgramKey, true);
   SendMessageA(progressBar1, PBM_SETPOS, 0, 0);
   totalCost = database.SumCost();
   SetText(label1, "");
   SetText(label2, "");
+  WriteMissingPreferenceDefaults(key);
+  const Preferences stored = ReadPreferences(key);
+  // Start-up always shows the window and asks for no note; the dialog sets both when confirmed.
+  preferences = stored;
+  preferences.startMinimised = false;
+  preferences.extraInfo = false;
+  monitor.SetConnectionNote(false);
 
-  RECT frame;
-  GetWindowRect(Handle(), &frame);
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  ShowWindow(Handle(), SW_SHOW);
+  if (!preferences.startMinimised) {
+    RECT frame;
+    GetWindowRect(Handle(), &frame);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(Handle(), SW_SHOW);
+  }
+  key.CloseKey();
   UpdateStatusBar();
 
   database.LoadDatabase(database.WorkingFile());
@@ -169,63 +168,11 @@ void TfrmMain::AmountFailure() {
 
 void TfrmMain::Timer1Timer() { monitor.Timer1Timer(); }
 
-void TfrmMain::UpdateListBox(size_t from, bool save) {
-  if (from == 1) ListView_DeleteAllItems(listView1);
-  const RecordTable& table = database.Table();
-  for (size_t i = from; i <= table.Count(); ++i) {
-    auto row = listRows.Build(table.Row(i), i);
-    if (!row) {
-      const bool saveAfter = database.DoException();
-      UpdateListBox(1, saveAfter);
-      return;
-    }
-    AddListRow(*row);
-  }
-  if (save) database.SaveWorkingFile();
-  try {
-    totalCost = database.SumCost();
-  } catch (const ConversionError& error) {
-    // The total keeps its value; the caller (a session being logged) still finishes.
-    ShowStandardError(Handle(), error.what());
-    return;
-  }
-  UpdateStatusBar();
-}
-
-void TfrmMain::AddListRow(const ListRow& row) {
-  LVITEMA item{};
-  item.mask = LVIF_TEXT;
-  item.iItem = ListView_GetItemCount(listView1);
-  item.pszText = const_cast<char*>(row.date.c_str());
-  const int index = int(SendMessageA(listView1, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-  const std::string* cells[] = {&row.time, &row.service, &row.duration, &row.cost};
-  for (int column = 1; column <= 4; ++column) {
-    LVITEMA sub{};
-    sub.iSubItem = column;
-    sub.pszText = const_cast<char*>(cells[column - 1]->c_str());
-    SendMessageA(listView1, LVM_SETITEMTEXTA, WPARAM(index), reinterpret_cast<LPARAM>(&sub));
-  }
-}
-
-LRESULT CALLBACK TfrmMain::ListViewProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<TfrmMain*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (message == WM_CHAR) {
-    try {
-      self->ListView1KeyPress(char(wParam));
-    } catch (const std::exception& error) {
-      ShowStandardError(self->Handle(), error.what());
-    }
-  }
-  return CallWindowProcA(self->listViewDefault, hwnd, message, wParam, lParam);
-}
-
-void TfrmMain::ListView1KeyPress(char c) { monitor.KeyTyped(c); }
-
 void TfrmMain::SetStatusText(const std::string& text) { SetText(label1, text); }
 
 void TfrmMain::UpdateStatusBar() {
   StatusValues values;
-  values.symbol = currencySymbol;
+  values.symbol = preferences.currency;
   values.callCost = monitor.CallCost();
   values.totalCost = totalCost;
   values.onlineSeconds = monitor.OnlineSeconds();

@@ -4,10 +4,13 @@
 // connection monitor. It owns the program-wide state: the session log, the monitor, the
 // preference values.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "linetally/base/preferences.h"
 #include "linetally/base/regional_formats.h"
 #include "linetally/base/registry_win32.h"
 #include "linetally/base/system_win32.h"
@@ -51,13 +54,48 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnHandlerError(const std::exception& error) override;
 
+ public:
+  // The menu shortcuts; true when the message was one of them.
+  bool TranslateShortcut(MSG& message);
+
+  // Commands (menus, toolbar, popups); each file of the window holds its own.
+  void New1Click();
+  void Open1Click();
+  void SaveAs1Click();
+  void Delete1Click();
+  void PrintSetup1Click();
+  void Print1Click();
+  void Exit1Click();
+  void Application1Click();
+  void TelecomServices1Click();
+  void Getextrainformation1Click();
+  void Contents1Click();
+  void KeywordSearch1Click();
+  void BTPricingInformation1Click();
+  void LntHomePage1Click();
+  void AboutLnt1Click();
+  void Restore1Click();
+  void StatusBar1Click();
+
  private:
   void FormCreate();
+  void FormDestroy();
   // An amount that does not convert ends the program, after logging an active session.
   void AmountFailure();
   void CreateControls();
+  void CreateToolBar();
+  static const char* ToolButtonHint(int command);
+  void SetPopupForSeveralRows(bool several);
+  bool OnCommand(int id);
+  LRESULT OnNotify(const NMHDR& header);
   void Timer1Timer();
+  void ListView1Click();
+  void ListView1DblClick();
   void ListView1KeyPress(char c);
+  void ShowListPopup(POINT screen);
+  void DoDelete(const std::vector<int>& selectedRows);
+  void ShowExtraInfo(int row);
+  std::vector<int> SelectedRows() const;
   void AddListRow(const ListRow& row);
   static LRESULT CALLBACK ListViewProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -74,11 +112,15 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi {
   SessionMonitor monitor;
 
   GdiObject<HFONT> font;
-  HWND button1 = nullptr, listView1 = nullptr, label1 = nullptr, label2 = nullptr;
+  HIMAGELIST imageList1 = nullptr;
+  HMENU mainMenu = nullptr, popupMenu1 = nullptr;
+  HACCEL accelerators = nullptr;
+  HWND toolBar1 = nullptr, button1 = nullptr, listView1 = nullptr, label1 = nullptr, label2 = nullptr;
   HWND statusBar1 = nullptr, progressBar1 = nullptr;
   WNDPROC listViewDefault = nullptr;
+  bool popupForSeveralRows = false;
 
-  std::string currencySymbol = "\xA3";
+  Preferences preferences;  // ConfirmDeletes, the currency text and the other flags
   std::string helpFile;
   Currency totalCost;
   bool statusBarMode = false;

@@ -1,0 +1,51 @@
+/* Control and resource IDs of the two preference dialogs and the "Save" input box; the e2e
+   drivers include this file too. */
+#pragma once
+
+/* TfrmOptions */
+#define IDC_PAGECONTROL1 3001
+#define IDC_IMAGE1 3002
+#define IDC_IMAGE2 3003
+#define IDC_EDITCOST 3010
+#define IDC_CHECKMINCHARGE 3011
+#define IDC_EDITMINCHARGE 3012
+#define IDC_CHECKCONNCHARGE 3013
+#define IDC_EDITCONNCHARGE 3014
+#define IDC_CHECKDISCOUNT 3015
+#define IDC_EDITDISCOUNT 3016
+#define IDC_LABEL6 3017
+#define IDC_LABEL7 3018
+#define IDC_LABEL8 3019
+#define IDC_CHECKMON 3020
+#define IDC_CHECKTUE 3021
+#define IDC_CHECKWED 3022
+#define IDC_CHECKTHU 3023
+#define IDC_CHECKFRI 3024
+#define IDC_CHECKSAT 3025
+#define IDC_CHECKSUN 3026
+#define IDC_EDITAFTER 3027
+#define IDC_EDITBEFORE 3028
+#define IDC_COMBOBOX1 3030
+#define IDC_BTNSAVEAS 3031
+#define IDC_BTNDELETE 3032
+#define IDC_BTNCLOSE 3033
+#define IDC_TABSHEET1 3040
+#define IDC_TABSHEET2 3041
+
+/* TfrmApplication (btnOK is IDOK, btnCancel is IDCANCEL) */
+#define IDC_CHECKSTARTMIN 3101
+#define IDC_CHECKSTARTEVERY 3102
+#define IDC_CHECKCONFIRMDELETES 3103
+#define IDC_CHECKEXTRAINFO 3104
+#define IDC_EDITCURRENCY 3105
+#define IDC_APPIMAGE 3106
+
+/* The "Save" input box */
+#define IDD_INPUTBOX 3201
+#define IDC_INPUTPROMPT 3202
+#define IDC_INPUTEDIT 3203
+
+/* Pictures */
+#define IDB_OPTIONS_PRICES 3301
+#define IDB_OPTIONS_TIMES 3302
+#define IDB_APPLICATION_PREFS 3303

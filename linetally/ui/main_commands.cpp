@@ -1,0 +1,133 @@
+// TfrmMain's commands: the table that routes menu, toolbar and shortcut commands to their
+// handlers, the notifications of its controls, and the File commands, Show and Exit.
+#include "linetally/ui/main_window.h"
+
+#include <commdlg.h>
+
+
+#include "linetally/resources/resource.h"
+#include "linetally/ui/message_boxes.h"
+
+namespace lt {
+namespace {
+
+struct Command {
+  int id;
+  void (TfrmMain::*handler)();
+};
+constexpr Command kCommands[] = {
+    {IDM_NEW1, &TfrmMain::New1Click},
+    {IDM_OPEN1, &TfrmMain::Open1Click},
+    {IDM_SAVEAS1, &TfrmMain::SaveAs1Click},
+    {IDM_PRINTSETUP1, &TfrmMain::PrintSetup1Click},
+    {IDM_PRINT1, &TfrmMain::Print1Click},
+    {IDM_EXIT1, &TfrmMain::Exit1Click},
+    {IDM_DELETE1, &TfrmMain::Delete1Click},
+    {IDM_DELETE2, &TfrmMain::Delete1Click},
+    {IDM_GETEXTRAINFORMATION, &TfrmMain::Getextrainformation1Click},
+    {IDM_GETEXTRAINFORMATION1, &TfrmMain::Getextrainformation1Click},
+    {IDM_APPLICATION1, &TfrmMain::Application1Click},
+    {IDM_TELECOMSERVICES1, &TfrmMain::TelecomServices1Click},
+    {IDM_CONTENTS1, &TfrmMain::Contents1Click},
+    {IDM_KEYWORDSEARCH1, &TfrmMain::KeywordSearch1Click},
+    {IDM_BTPRICINGINFORMATION1, &TfrmMain::BTPricingInformation1Click},
+    {IDM_LNTHOMEPAGE1, &TfrmMain::LntHomePage1Click},
+    {IDM_ABOUTLNT1, &TfrmMain::AboutLnt1Click},
+    {IDM_RESTORE1, &TfrmMain::Restore1Click},
+    {IDM_EXIT2, &TfrmMain::Exit1Click},
+};
+
+const char kLoseRecords[] = "You will lose all current database records. Continue?";
+
+// OpenDialog1 / SaveDialog1; empty when cancelled.
+std::string AskFileName(HWND owner, bool save) {
+  char name[MAX_PATH] = {};
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFile = name;
+  dialog.nMaxFile = sizeof name;
+  if (save) {
+    dialog.lpstrTitle = "Save Database";
+    dialog.lpstrFilter = "Linetally Database\0*.ltb\0";
+    dialog.lpstrDefExt = "ltb";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    return GetSaveFileNameA(&dialog) ? name : "";
+  }
+  dialog.lpstrTitle = "Load Database";
+  dialog.lpstrFilter = "Linetally Database Files\0*.ltb\0";
+  dialog.Flags = OFN_HIDEREADONLY;
+  return GetOpenFileNameA(&dialog) ? name : "";
+}
+
+}  // namespace
+
+bool TfrmMain::OnCommand(int id) {
+  for (const Command& command : kCommands)
+    if (command.id == id) {
+      (this->*command.handler)();
+      return true;
+    }
+  return false;
+}
+
+LRESULT TfrmMain::OnNotify(const NMHDR& header) {
+  if (header.code == TTN_GETDISPINFOA) {
+    auto& info = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header));
+    if (const char* hint = ToolButtonHint(int(header.idFrom))) info.lpszText = const_cast<char*>(hint);
+    return 0;
+  }
+  if (header.hwndFrom == listView1 && header.code == NM_CLICK) ListView1Click();
+  if (header.hwndFrom == listView1 && header.code == NM_RCLICK) ListView1Click();
+  if (header.hwndFrom == listView1 && header.code == NM_DBLCLK) ListView1DblClick();
+  if (header.hwndFrom == statusBar1 && header.code == NM_CLICK) StatusBar1Click();
+  return 0;
+}
+
+void TfrmMain::New1Click() {
+  if (database.Count() == 0) {
+    ShowStandardError(Handle(), "Current database is already empty.");
+    return;
+  }
+  if (!Confirm(Handle(), kLoseRecords)) return;
+  database.Clear();
+  database.ReadDatabase(1);
+  UpdateListBox(1, true);
+}
+
+void TfrmMain::Open1Click() {
+  if (database.Count() > 0 && !Confirm(Handle(), kLoseRecords)) return;
+  const std::string name = AskFileName(Handle(), false);
+  if (name.empty()) return;
+  database.LoadDatabase(name);
+  database.ReadDatabase(1);
+  UpdateListBox(1, true);
+}
+
+void TfrmMain::SaveAs1Click() {
+  if (database.Count() == 0) {
+    ShowStandardError(Handle(), "Current database does not contains any records.");
+    return;
+  }
+  const std::string name = AskFileName(Handle(), true);
+  if (!name.empty()) database.SaveCopy(name);
+}
+
+void TfrmMain::StatusBar1Click() {
+  statusBarMode = !statusBarMode;
+  UpdateStatusBar();
+}
+
+void TfrmMain::Restore1Click() {
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+}
+
+void TfrmMain::Exit1Click() {
+  if (monitor.SessionActive() && Confirm(Handle(), "A connection is active. Save Linetally data?")) monitor.DoEnd();
+  DestroyWindow(Handle());
+}
+
+void TfrmMain::FormDestroy() { KillTimer(Handle(), IDT_TIMER1); }
+
+}  // namespace lt

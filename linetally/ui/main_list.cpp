@@ -1,0 +1,143 @@
+// TfrmMain's session list: filling it from the records, the key presses, clicks and popup,
+// deleting records and showing a record's connection information.
+#include "linetally/ui/main_window.h"
+
+#include <windowsx.h>
+
+
+#include "linetally/resources/resource.h"
+#include "linetally/ui/message_boxes.h"
+
+namespace lt {
+namespace {
+
+constexpr int kNoteImage = 7;  // the paper clip of ImageList1
+
+}  // namespace
+
+void TfrmMain::UpdateListBox(size_t from, bool save) {
+  if (from == 1) ListView_DeleteAllItems(listView1);
+  const RecordTable& table = database.Table();
+  for (size_t i = from; i <= table.Count(); ++i) {
+    auto row = listRows.Build(table.Row(i), i);
+    if (!row) {
+      const bool saveAfter = database.DoException();
+      UpdateListBox(1, saveAfter);
+      return;
+    }
+    AddListRow(*row);
+  }
+  if (save) database.SaveWorkingFile();
+  try {
+    totalCost = database.SumCost();
+  } catch (const ConversionError& error) {
+    // The total keeps its value; the caller (a session being logged) still finishes.
+    ShowStandardError(Handle(), error.what());
+    return;
+  }
+  UpdateStatusBar();
+}
+
+void TfrmMain::AddListRow(const ListRow& row) {
+  LVITEMA item{};
+  item.mask = LVIF_TEXT | LVIF_STATE;
+  item.stateMask = LVIS_STATEIMAGEMASK;
+  item.state = row.hasNote ? INDEXTOSTATEIMAGEMASK(kNoteImage + 1) : 0;  // the mask counts from 1
+  item.iItem = ListView_GetItemCount(listView1);
+  item.pszText = const_cast<char*>(row.date.c_str());
+  const int index = int(SendMessageA(listView1, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+  const std::string* cells[] = {&row.time, &row.service, &row.duration, &row.cost};
+  for (int column = 1; column <= 4; ++column) {
+    LVITEMA sub{};
+    sub.iSubItem = column;
+    sub.pszText = const_cast<char*>(cells[column - 1]->c_str());
+    SendMessageA(listView1, LVM_SETITEMTEXTA, WPARAM(index), reinterpret_cast<LPARAM>(&sub));
+  }
+}
+
+LRESULT CALLBACK TfrmMain::ListViewProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<TfrmMain*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (message == WM_CHAR) {
+    try {
+      self->ListView1KeyPress(char(wParam));
+    } catch (const std::exception& error) {
+      ShowStandardError(self->Handle(), error.what());
+    }
+  }
+  return CallWindowProcA(self->listViewDefault, hwnd, message, wParam, lParam);
+}
+
+void TfrmMain::ListView1KeyPress(char c) { monitor.KeyTyped(c); }
+
+std::vector<int> TfrmMain::SelectedRows() const {
+  std::vector<int> rows;
+  for (int row = ListView_GetNextItem(listView1, -1, LVNI_SELECTED); row >= 0;
+       row = ListView_GetNextItem(listView1, row, LVNI_SELECTED))
+    rows.push_back(row);
+  return rows;
+}
+
+void TfrmMain::ListView1Click() { SetPopupForSeveralRows(ListView_GetSelectedCount(listView1) > 1); }
+
+void TfrmMain::SetPopupForSeveralRows(bool several) {
+  HMENU popup = GetSubMenu(popupMenu1, 0);
+  ModifyMenuA(popup, IDM_DELETE2, MF_BYCOMMAND | MF_STRING, IDM_DELETE2,
+              several ? "&Delete records" : "&Delete record");
+  if (several == popupForSeveralRows) return;
+  popupForSeveralRows = several;
+  if (several) {  // N6 and Getextrainformation1 leave the menu
+    RemoveMenu(popup, IDM_GETEXTRAINFORMATION1, MF_BYCOMMAND);
+    RemoveMenu(popup, 1, MF_BYPOSITION);
+  } else {
+    AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(popup, MF_STRING, IDM_GETEXTRAINFORMATION1, "&Get connection information");
+  }
+}
+
+void TfrmMain::ShowListPopup(POINT screen) {
+  if (screen.x == -1 && screen.y == -1) {  // from the keyboard: below the focused row
+    RECT row{};
+    const int focused = ListView_GetNextItem(listView1, -1, LVNI_FOCUSED);
+    if (focused >= 0) ListView_GetItemRect(listView1, focused, &row, LVIR_LABEL);
+    screen = POINT{row.left, row.bottom};
+    ClientToScreen(listView1, &screen);
+  }
+  TrackPopupMenu(GetSubMenu(popupMenu1, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, Handle(),
+                 nullptr);
+}
+
+void TfrmMain::ListView1DblClick() {
+  const std::vector<int> rows = SelectedRows();
+  if (rows.size() == 1) ShowExtraInfo(rows[0]);
+}
+
+void TfrmMain::Getextrainformation1Click() { ListView1DblClick(); }
+
+void TfrmMain::ShowExtraInfo(int row) {
+  const RecordTable& table = database.Table();
+  if (size_t(row) >= table.Count()) return;
+  const RecordFields& fields = table.Row(size_t(row) + 1);
+  const std::string title = fields[3] + ", " + fields[0];
+  const std::string text = fields[5].empty() ? "No connection information was recorded for the session of " + title + "."
+                                             : "Connection information for the session of " + title + ":\r\r" + fields[5];
+  MessageBoxA(Handle(), text.c_str(), kAppTitle, MB_OK | MB_ICONINFORMATION);
+}
+
+void TfrmMain::Delete1Click() {
+  const std::vector<int> rows = SelectedRows();
+  if (rows.empty()) return;
+  if (preferences.confirmDeletes &&
+      !Confirm(Handle(), rows.size() == 1 ? "Delete selected record?" : "Delete selected records?"))
+    return;
+  DoDelete(rows);
+}
+
+void TfrmMain::DoDelete(const std::vector<int>& selectedRows) {
+  // A session appended while the question was open only adds a row at the end, so the indexes
+  // still name the same records.
+  database.DeleteRows(std::vector<size_t>(selectedRows.begin(), selectedRows.end()));
+  database.ReadDatabase(1);
+  UpdateListBox(1, true);
+}
+
+}  // namespace lt
