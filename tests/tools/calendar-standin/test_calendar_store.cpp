@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <set>
+#include <sstream>
+
 #include "tools/calendar-standin/calendar_store.h"
 #include "yearboard/base/ole_date.h"
 #include "yearboard/calendar/calendar_client.h"
 
 namespace standin {
 namespace {
+
+const char* const kSampleCalendar = STANDIN_SAMPLE_CALENDAR;
 
 // A zone two hours ahead of UTC.
 double PlusTwoHours(double utc) {
@@ -72,6 +78,31 @@ TEST(CalendarStore, WithoutRecurrencesASeriesIsItsFirstStart) {
   ASSERT_EQ(found.size(), 1u);
   EXPECT_DOUBLE_EQ(found[0].start, yb::DateTimeSerial(1998, 3, 1, 9, 0, 0));
   EXPECT_EQ(All(store, 1998, true).size(), 1u + 306u);
+}
+
+// The sample calendar the run and test prefixes get: every year shows all its categories.
+TEST(CalendarStore, SampleCalendarFillsAnyYear) {
+  std::ifstream file(kSampleCalendar, std::ios::binary);
+  ASSERT_TRUE(file) << kSampleCalendar;
+  std::ostringstream text;
+  text << file.rdbuf();
+  const CalendarStore store(ReadCalendar(text.str()), PlusTwoHours);
+  for (int year : {1998, 2026, 2031}) {
+    std::set<std::string> categories;
+    std::size_t uncategorised = 0;
+    const std::vector<yb::SearchRecord> found = All(store, year, true);
+    for (const yb::SearchRecord& r : found) {
+      if (r.categories.empty())
+        ++uncategorised;
+      else
+        categories.insert(r.categories);
+    }
+    EXPECT_EQ(categories,
+              (std::set<std::string>{"Birthday", "Holiday", "Learning", "Travel", "Work"}))
+        << year;
+    EXPECT_EQ(uncategorised, 2u) << year;
+    EXPECT_GT(found.size(), 50u) << year;
+  }
 }
 
 }  // namespace

@@ -143,10 +143,12 @@ TEST_F(StandinServer, DisplayOpensTheAppointmentWindow) {
   ASSERT_NE(item, nullptr);
   item->GetInspector()->Display();
 
+  // The window belongs to this process: Display runs it on the caller's thread.
+  const std::string title = "Dentist - Appointment";
   HWND window = nullptr;
   ASSERT_TRUE(e2e::WaitUntil([&] {
-    window = FindWindowA("CalendarStandinAppointment", "Dentist - Appointment");
-    return window != nullptr && IsWindowVisible(window);
+    window = e2e::FindTopWindow(GetCurrentProcessId(), "CalendarStandinAppointment", &title);
+    return window != nullptr && e2e::Visible(window);
   }));
   EXPECT_EQ(e2e::Text(e2e::ChildOfClass(window, "Edit", 0)), "Dentist");
   EXPECT_EQ(e2e::Text(e2e::ChildOfClass(window, "Edit", 1)), "5/5/1998 10:00 AM");
