@@ -21,15 +21,15 @@ struct Context {
   std::string text;
   if (info) {
     if (info->pfnDeferredFillIn) info->pfnDeferredFillIn(info);
+    // Taken over, so the strings the server filled in are freed.
     Bstr source, description, help;
     *source.Address() = info->bstrSource;
     *description.Address() = info->bstrDescription;
     *help.Address() = info->bstrHelpFile;
-    const HRESULT code = info->scode ? info->scode : static_cast<HRESULT>(0x80040000 + info->wCode);
-    char number[16];
-    wsprintfA(number, "0x%08lX", static_cast<unsigned long>(code));
+    const HRESULT code =
+        info->scode ? info->scode : static_cast<HRESULT>(0x80040000 + info->wCode);
     const std::string said = description.Ansi();
-    text = said.empty() ? HResultText(code) : said + " (" + number + ")";
+    text = said.empty() ? HResultText(code) : said + " (" + HResultNumber(code) + ")";
   } else {
     text = HResultText(hr);
   }

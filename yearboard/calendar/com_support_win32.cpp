@@ -88,6 +88,12 @@ std::string AnsiFromWide(const wchar_t* wide, int length) {
   return ansi;
 }
 
+std::string HResultNumber(HRESULT hr) {
+  char number[16];
+  std::snprintf(number, sizeof number, "0x%08lX", static_cast<unsigned long>(hr));
+  return number;
+}
+
 std::string HResultText(HRESULT hr) {
   char* buffer = nullptr;
   const DWORD n = FormatMessageA(
@@ -99,9 +105,7 @@ std::string HResultText(HRESULT hr) {
          (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
     text.pop_back();
   if (text.empty()) text = "Automation error";
-  char number[16];
-  std::snprintf(number, sizeof number, "0x%08lX", static_cast<unsigned long>(hr));
-  return text + " (" + number + ")";
+  return text + " (" + HResultNumber(hr) + ")";
 }
 
 }  // namespace yb

@@ -111,6 +111,8 @@ class Variant {
 
 std::wstring WideFromAnsi(const std::string& ansi);
 std::string AnsiFromWide(const wchar_t* wide, int length = -1);
+// "0x80040154"
+std::string HResultNumber(HRESULT hr);
 // The system's message for an HRESULT followed by its number: "Class not registered
 // (0x80040154)".
 std::string HResultText(HRESULT hr);
