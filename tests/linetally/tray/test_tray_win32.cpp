@@ -1,6 +1,7 @@
 // The tray icon's Win32 layer under Wine: the parking window and start-up hook, the message
 // window with real posted messages and timers, the close hook and the popup menu.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -140,15 +141,35 @@ TEST_F(TrayIconWin32Test, DeferredCallRunsFromTheMessageLoop) {
   EXPECT_EQ(ran, 1);
 }
 
-TEST_F(TrayIconWin32Test, ActiveIconWithPictureAndHintGoesAndComesWithoutErrors) {
-  HICON picture = LoadIconA(nullptr, IDI_APPLICATION);
-  tray->SetIcon(picture);
+// Whether the shell holds an icon of the message window: only an existing icon can be modified.
+bool ShellHasIcon(HWND messageWindow) {
+  NOTIFYICONDATAA data{};
+  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  data.hWnd = messageWindow;
+  data.uID = 42;
+  return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+TEST_F(TrayIconWin32Test, IconIsAddedRemovedAndAddedAgainWhenTheShellRestarts) {
+  HWND window = tray->MessageWindow();
+  tray->SetIcon(LoadIconA(nullptr, IDI_APPLICATION));
   tray->Component().SetHint("Current \xA3" "0.00 / Total \xA3" "0.00");
+  EXPECT_FALSE(ShellHasIcon(window));
   tray->Component().SetActive(true);
-  PumpFor(100);
-  EXPECT_TRUE(tray->Component().Active());
-  SendMessageA(tray->MessageWindow(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_TRUE(ShellHasIcon(window));
+
+  NOTIFYICONDATAA data{};
+  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  data.hWnd = window;
+  data.uID = 42;
+  Shell_NotifyIconA(NIM_DELETE, &data);  // as a restarting shell forgets it
+  ASSERT_FALSE(ShellHasIcon(window));
+  SendMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(ShellHasIcon(window));
+
+  SendMessageA(window, WM_ENDSESSION, TRUE, 0);
   EXPECT_FALSE(tray->Component().Active());
+  EXPECT_FALSE(ShellHasIcon(window));
 }
 
 TEST_F(TrayIconWin32Test, ApplicationMinimiseReachesTheTrayIcon) {
