@@ -71,7 +71,8 @@ void GridWindow::Create(HWND parent, int id, int x, int y, int width, int height
   RegisterGridClass();
   tppX = ScreenTwipsPerPixelX();
   tppY = ScreenTwipsPerPixelY();
-  HWND hwnd = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP |
+  // No border of its own: the planner frames its grids with labels.
+  HWND hwnd = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP |
                               WS_CLIPSIBLINGS, x, y, width, height, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               GetModuleHandleA(nullptr), nullptr);

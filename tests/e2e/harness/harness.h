@@ -80,6 +80,11 @@ struct MessageBox {
 std::optional<MessageBox> FindMessageBox(DWORD processId);
 std::optional<MessageBox> WaitForMessageBox(DWORD processId, int timeoutMs = 5000);
 void Answer(const MessageBox& box, int buttonId);  // IDOK, IDYES, IDNO, IDHELP ...
+// Types `path` into the open or save dialog titled `title` and presses its OK button; with an
+// empty path it presses Cancel. False when no such dialog came.
+bool ChooseFile(DWORD processId, const std::string& title, const std::string& path, int timeoutMs = 5000);
+// A left click at client coordinates of the window, as mouse messages.
+void ClickAt(HWND window, int x, int y);
 
 // Texts of another process's list view and status bar, through memory in that process.
 int ListViewCount(HWND listView);
@@ -88,6 +93,10 @@ std::vector<std::vector<std::string>> ListViewRows(HWND listView, int columns);
 void ListViewSelect(HWND listView, const std::vector<int>& rows);  // exactly these rows
 unsigned ListViewStateImage(HWND listView, int row);  // the state image index, 0 for none
 std::string StatusBarText(HWND statusBar, int part);
+// Sends a message whose lParam points at `bytes` of memory in the window's process (first
+// filled from `in`, when given) and returns that memory afterwards; `result` gets the answer.
+std::vector<uint8_t> SendWithRemoteBuffer(HWND window, UINT message, WPARAM wParam, size_t bytes,
+                                          LRESULT* result = nullptr, const void* in = nullptr);
 
 struct RegistryValue {
   DWORD type = REG_NONE;

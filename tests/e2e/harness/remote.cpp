@@ -101,4 +101,15 @@ std::string StatusBarText(HWND statusBar, int part) {
   return remote.ReadText(0, kTextBytes);
 }
 
+std::vector<uint8_t> SendWithRemoteBuffer(HWND window, UINT message, WPARAM wParam, size_t bytes,
+                                          LRESULT* result, const void* in) {
+  RemoteBuffer remote(window, bytes);
+  if (in) remote.Write(0, in, bytes);
+  const LRESULT answer = SendMessageA(window, message, wParam, reinterpret_cast<LPARAM>(remote.At(0)));
+  if (result) *result = answer;
+  std::vector<uint8_t> out(bytes);
+  remote.Read(0, out.data(), bytes);
+  return out;
+}
+
 }  // namespace e2e

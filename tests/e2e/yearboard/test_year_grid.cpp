@@ -1,0 +1,105 @@
+// The planner shows a year: the grid with day numbers and weekend colours, the categories
+// from the client's master list, and the appointments painted in their category colours.
+#include <gtest/gtest.h>
+
+#include "yearboard/base/ole_date.h"
+#include "yearboard_app.h"
+
+namespace e2e {
+namespace {
+
+using App = YearboardApp;
+
+TEST(YearGrid, ShowsTheCurrentYearWithWeekendColoursAndTheMasterCategories) {
+  YearboardApp app;
+  app.Start();
+  const int year = CurrentYear();
+  EXPECT_EQ(app.Year(), std::to_string(year));
+  EXPECT_EQ(Text(app.Main()), "Yearboard");
+  HWND grid = app.Planner();
+  std::string letters;
+  for (int c = 1; c <= 37; ++c) letters += App::CellText(grid, 0, c);
+  EXPECT_EQ(letters, "MTWTFSSMTWTFSSMTWTFSSMTWTFSSMTWTFSSMT");
+  for (int m = 1; m <= 12; ++m) {
+    // Monday-first column of day 1, from the weekday (1 = Sunday).
+    const int first = (yb::Weekday(yb::DateSerial(year, m, 1)) + 5) % 7 + 1;
+    const int days = static_cast<int>(yb::DateSerial(year, m + 1, 1) - yb::DateSerial(year, m, 1));
+    for (int c = 1; c <= 37; ++c) {
+      const bool day = c >= first && c < first + days;
+      const std::string text = App::CellText(grid, m, c);
+      ASSERT_EQ(text, day ? std::to_string(c - first + 1) : "") << m << "/" << c;
+      const yb::Color expected = !day ? yb::kSys3DHighlight
+                                 : App::CellText(grid, 0, c) == "S" ? yb::kSys3DLight
+                                                                    : yb::kSysWindow;
+      ASSERT_EQ(App::CellColor(grid, m, c), expected) << m << "/" << c;
+    }
+  }
+  HWND categories = app.Categories();
+  ASSERT_EQ(App::Rows(categories), 3);
+  EXPECT_EQ(App::CellText(categories, 0, 0), "Categories");
+  EXPECT_EQ(App::CellText(categories, 1, 0), "Holiday");
+  EXPECT_EQ(App::CellText(categories, 2, 0), "Travel");
+  EXPECT_EQ(App::CellColor(categories, 1, 1), 65280u);
+  EXPECT_EQ(App::CellColor(categories, 2, 1), 65280u);
+  EXPECT_EQ(app.Status(), "");
+  Screenshot(app.Main(), "yearboard_empty_year");
+  app.Close();
+}
+
+TEST(YearGrid, PaintsAppointmentsInCategoryColoursAndListsNewCategoriesInRed) {
+  YearboardApp app;
+  const int y = CurrentYear();
+  WriteRegistryString(HKEY_CURRENT_USER, kYearboardCategoriesKey, "Travel", "16711680");
+  app.WriteCalendar({
+      {Date(y, 5, 5), Date(y, 5, 8), "Holiday week", "Holiday"},
+      {DateTime(y, 3, 12, 10), DateTime(y, 3, 12, 11), "Flight", "Travel"},
+      {DateTime(y, 2, 2, 9), DateTime(y, 2, 2, 10), "Keynote", "Conference"},
+      {DateTime(y, 6, 20, 9), DateTime(y, 6, 20, 10), "Dentist", ""},
+      {DateTime(y, 9, 7, 10), DateTime(y, 9, 9, 11), "Trip", "travel"},
+  });
+  app.Start();
+  HWND grid = app.Planner();
+  const auto color = [&](int m, int d) { return App::CellColor(grid, m, app.DayColumn(m, d)); };
+  EXPECT_EQ(color(5, 5), 65280u);
+  EXPECT_EQ(color(5, 6), 65280u);
+  EXPECT_EQ(color(5, 7), 65280u);
+  EXPECT_NE(color(5, 8), 65280u);
+  EXPECT_EQ(color(3, 12), 16711680u);
+  EXPECT_EQ(color(2, 2), 255u);
+  EXPECT_EQ(color(6, 20), yb::kSysInactiveCaption);
+  // 10:00 on the 7th to 11:00 on the 9th: the 7th and 8th.
+  EXPECT_EQ(color(9, 7), 16711680u);
+  EXPECT_EQ(color(9, 8), 16711680u);
+  EXPECT_NE(color(9, 9), 16711680u);
+  // The day numbers stay.
+  EXPECT_EQ(App::CellText(grid, 5, app.DayColumn(5, 6)), "6");
+  HWND categories = app.Categories();
+  ASSERT_EQ(App::Rows(categories), 4);
+  EXPECT_EQ(App::CellText(categories, 3, 0), "Conference");
+  EXPECT_EQ(App::CellColor(categories, 3, 1), 255u);
+  EXPECT_EQ(App::CellColor(categories, 2, 1), 16711680u);
+  Screenshot(app.Main(), "yearboard_full_year");
+  app.Close();
+  // Every category is saved at the end, also the one met on an appointment.
+  const auto saved = ReadRegistry(HKEY_CURRENT_USER, kYearboardCategoriesKey, "Conference");
+  ASSERT_TRUE(saved.has_value());
+  EXPECT_EQ(saved->type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(saved->AsString(), "255");
+  EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, kYearboardCategoriesKey, "Holiday")->AsString(), "65280");
+}
+
+TEST(YearGrid, WithoutAMasterListOnlyAppointmentsBringCategories) {
+  YearboardApp app;
+  app.RemoveMasterList();
+  const int y = CurrentYear();
+  app.WriteCalendar({{DateTime(y, 4, 1, 9), DateTime(y, 4, 1, 10), "Review", "Work"}});
+  app.Start();
+  HWND categories = app.Categories();
+  ASSERT_EQ(App::Rows(categories), 2);
+  EXPECT_EQ(App::CellText(categories, 1, 0), "Work");
+  EXPECT_EQ(App::CellColor(categories, 1, 1), 255u);
+  app.Close();
+}
+
+}  // namespace
+}  // namespace e2e
