@@ -61,15 +61,28 @@ void Fill(HWND hwnd, const yb::SearchRecord& item) {
   Child(hwnd, L"BUTTON", L"Close", BS_DEFPUSHBUTTON | WS_TABSTOP, 280, y + 4, 80, 24, kCloseButton);
 }
 
+// The window's own copy of its item, in the window's user data.
+const yb::SearchRecord* ItemOf(HWND hwnd) {
+  return reinterpret_cast<const yb::SearchRecord*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_NCCREATE: {
+      const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+      const auto* item = static_cast<const yb::SearchRecord*>(create->lpCreateParams);
+      try {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(new yb::SearchRecord(*item)));
+      } catch (...) {
+        return FALSE;
+      }
+      ++gUsers;
+      break;
+    }
     case WM_CREATE:
       try {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        Fill(hwnd, *static_cast<const yb::SearchRecord*>(create->lpCreateParams));
-        // Marks the window as counted, so only counted windows uncount.
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 1);
-        ++gUsers;
+        Fill(hwnd, *ItemOf(hwnd));
         return 0;
       } catch (...) {
         return -1;
@@ -78,10 +91,40 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
       if (LOWORD(wParam) == kCloseButton || LOWORD(wParam) == IDCANCEL) DestroyWindow(hwnd);
       return 0;
     case WM_NCDESTROY:
-      if (GetWindowLongPtrW(hwnd, GWLP_USERDATA)) --gUsers;
+      if (const yb::SearchRecord* item = ItemOf(hwnd)) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        delete item;
+        --gUsers;
+      }
       break;
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+struct OpenWindowSearch {
+  const yb::SearchRecord* item;
+  HWND found;
+};
+
+BOOL CALLBACK MatchOpenWindow(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<OpenWindowSearch*>(param);
+  wchar_t cls[64] = {};
+  GetClassNameW(hwnd, cls, 64);
+  if (lstrcmpW(cls, kAppointmentWindowClass) != 0) return TRUE;
+  const yb::SearchRecord* shown = ItemOf(hwnd);
+  if (shown && shown->subject == search->item->subject && shown->start == search->item->start &&
+      shown->end == search->item->end) {
+    search->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// An open window of this thread showing the same occurrence of the same item.
+HWND FindOpenWindow(const yb::SearchRecord& item) {
+  OpenWindowSearch search{&item, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), MatchOpenWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 void RegisterWindowClass() {
@@ -105,6 +148,12 @@ std::string AppointmentCaption(const yb::SearchRecord& item) {
 }
 
 void OpenAppointmentWindow(const yb::SearchRecord& item) {
+  // As the client does, an item already open is brought forward rather than opened twice.
+  if (HWND open = FindOpenWindow(item)) {
+    ShowWindow(open, SW_RESTORE);
+    SetForegroundWindow(open);
+    return;
+  }
   RegisterWindowClass();
   RECT frame{0, 0, 370, 12 + 4 * 28 + 40};
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;

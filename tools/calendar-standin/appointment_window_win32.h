@@ -1,7 +1,8 @@
 #pragma once
 // The stand-in's own window for one appointment, opened by Inspector.Display: titled
 // "<subject> - Appointment", read-only subject, start, end and categories, and a Close
-// button. It is modeless, runs on the caller's thread and keeps the server loaded while open.
+// button. It is modeless, runs on the caller's thread and keeps the server loaded while open;
+// displaying an item that is open already brings its window forward.
 #include <windows.h>
 
 #include <string>

@@ -21,6 +21,17 @@ const char* const kCalendar =
     "BEGIN:VEVENT\r\nDTSTART:19990101T000000\r\nSUMMARY:Next year\r\nEND:VEVENT\r\n"
     "END:VCALENDAR\r\n";
 
+BOOL CALLBACK CountAppointmentWindow(HWND hwnd, LPARAM count) {
+  if (e2e::ClassOf(hwnd) == "CalendarStandinAppointment") ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+int AppointmentWindows() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountAppointmentWindow, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
 struct Found {
   std::string subject;
   double start;
@@ -156,8 +167,18 @@ TEST_F(StandinServer, DisplayOpensTheAppointmentWindow) {
   e2e::WaitUntil([] { return false; }, 300);  // let it paint
   EXPECT_TRUE(e2e::Screenshot(window, "calendar_standin_appointment"));
 
+  // Displaying it again brings the same window forward.
+  item->GetInspector()->Display();
+  items->Find("[Subject] = 'Dentist'")->GetInspector()->Display();
+  EXPECT_EQ(AppointmentWindows(), 1);
+  items->Find("[Subject] = 'New Year'")->GetInspector()->Display();
+  EXPECT_EQ(AppointmentWindows(), 2);
+  const std::string other = "New Year - Appointment";
+  PostMessageA(e2e::FindTopWindow(GetCurrentProcessId(), "CalendarStandinAppointment", &other),
+               WM_CLOSE, 0, 0);
+
   e2e::Click(e2e::ChildOfClass(window, "Button", 0));
-  EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(window); }));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return AppointmentWindows() == 0; }));
 }
 
 }  // namespace
