@@ -115,6 +115,14 @@ TEST(Recurrence, YearlyByMonthWithByDayOrdinal) {
             (Texts{"19980105T0000", "19990104T0000"}));
 }
 
+TEST(Recurrence, ByMonthLimitsShorterPeriods) {
+  // Thursdays of January and March only; 29 January 1998 was a Thursday.
+  EXPECT_EQ(Expand("19980129T100000", "FREQ=WEEKLY;BYMONTH=1,3;COUNT=3"),
+            (Texts{"19980129T1000", "19980305T1000", "19980312T1000"}));
+  EXPECT_EQ(Expand("19980227T100000", "FREQ=DAILY;INTERVAL=3;BYMONTH=3;COUNT=3"),
+            (Texts{"19980227T1000", "19980302T1000", "19980305T1000"}));
+}
+
 TEST(Recurrence, UntilIsInclusive) {
   EXPECT_EQ(Expand("19980505T100000", "FREQ=DAILY;UNTIL=19980507T100000"),
             (Texts{"19980505T1000", "19980506T1000", "19980507T1000"}));
