@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "yearboard/base/system_win32.h"
+
+namespace yb {
+namespace {
+
+const char kPath[] = "Software\\YearboardTest\\Categories";
+
+TEST(RegistrySettingsStore, StringValuesUnderApplicationAndSection) {
+  RegDeleteKeyA(HKEY_CURRENT_USER, kPath);
+  RegistrySettingsStore store;
+  EXPECT_FALSE(store.GetSetting("YearboardTest", "Categories", "Travel").has_value());
+  store.SaveSetting("YearboardTest", "Categories", "Travel", "65280");
+  EXPECT_EQ(store.GetSetting("YearboardTest", "categories", "TRAVEL"), "65280");
+
+  HKEY key = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kPath, 0, KEY_READ, &key), ERROR_SUCCESS);
+  char data[32] = {};
+  DWORD type = 0, size = sizeof data;
+  ASSERT_EQ(RegQueryValueExA(key, "Travel", nullptr, &type, reinterpret_cast<BYTE*>(data), &size), ERROR_SUCCESS);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(size, 6u);
+  EXPECT_STREQ(data, "65280");
+
+  // A value of another type reads as no setting rather than as garbage.
+  const DWORD number = 65280;
+  RegSetValueExA(key, "Holiday", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+  RegCloseKey(key);
+  EXPECT_FALSE(store.GetSetting("YearboardTest", "Categories", "Holiday").has_value());
+  RegDeleteKeyA(HKEY_CURRENT_USER, kPath);
+}
+
+TEST(SystemFormats, ReadFromTheUserLocale) {
+  const Formats formats = ReadSystemFormats();
+  EXPECT_FALSE(formats.shortDate.empty());
+  EXPECT_FALSE(formats.longTime.empty());
+  // Whatever the locale, the names are filled and formatting uses them.
+  for (const std::string& name : formats.monthNames) EXPECT_FALSE(name.empty());
+  const std::string general = FormatGeneralDate(DateTimeSerial(1998, 5, 7, 10, 0, 0), formats);
+  EXPECT_NE(general.find("1998"), std::string::npos);
+  EXPECT_NE(general.find("10"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace yb
