@@ -6,6 +6,7 @@
 
 
 #include "linetally/resources/resource.h"
+#include "linetally/ui/help_links.h"
 #include "linetally/ui/message_boxes.h"
 
 namespace lt {
@@ -34,6 +35,7 @@ constexpr Command kCommands[] = {
     {IDM_LNTHOMEPAGE1, &TfrmMain::LntHomePage1Click},
     {IDM_ABOUTLNT1, &TfrmMain::AboutLnt1Click},
     {IDM_RESTORE1, &TfrmMain::Restore1Click},
+    {IDM_DEBUG1, &TfrmMain::Button1Click},
     {IDM_EXIT2, &TfrmMain::Exit1Click},
 };
 
@@ -51,12 +53,12 @@ std::string AskFileName(HWND owner, bool save) {
     dialog.lpstrTitle = "Save Database";
     dialog.lpstrFilter = "Linetally Database\0*.ltb\0";
     dialog.lpstrDefExt = "ltb";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
     return GetSaveFileNameA(&dialog) ? name : "";
   }
   dialog.lpstrTitle = "Load Database";
   dialog.lpstrFilter = "Linetally Database Files\0*.ltb\0";
-  dialog.Flags = OFN_HIDEREADONLY;
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
   return GetOpenFileNameA(&dialog) ? name : "";
 }
 
@@ -119,15 +121,21 @@ void TfrmMain::StatusBar1Click() {
 }
 
 void TfrmMain::Restore1Click() {
-  ShowWindow(Handle(), SW_SHOW);
+  ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(Handle());
 }
+
+void TfrmMain::Button1Click() { monitor.Button1Click(); }
 
 void TfrmMain::Exit1Click() {
   if (monitor.SessionActive() && Confirm(Handle(), "A connection is active. Save Linetally data?")) monitor.DoEnd();
   DestroyWindow(Handle());
 }
 
-void TfrmMain::FormDestroy() { KillTimer(Handle(), IDT_TIMER1); }
+void TfrmMain::FormDestroy() {
+  KillTimer(Handle(), IDT_TIMER1);
+  if (trayIcon) trayIcon->Deactivate();
+  HelpViewer(helpFile).Quit(Handle());
+}
 
 }  // namespace lt

@@ -9,6 +9,29 @@ std::string RegistryValue::AsString() const {
   return text.substr(0, text.find('\0'));
 }
 
+namespace {
+
+// Strings are read through the wide call, which returns the stored characters exactly (the
+// narrow call adds a NUL the program did not write), then turned into the ANSI code page.
+void NarrowStoredString(HKEY key, const std::string& name, RegistryValue& value) {
+  const std::wstring wideName(name.begin(), name.end());
+  DWORD size = 0, type = 0;
+  if (RegQueryValueExW(key, wideName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return;
+  std::wstring wide(size / sizeof(wchar_t), L'\0');
+  if (RegQueryValueExW(key, wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(wide.data()), &size) !=
+      ERROR_SUCCESS)
+    return;
+  wide.resize(size / sizeof(wchar_t));
+  value.data.clear();
+  if (wide.empty()) return;
+  std::string narrow(wide.size() * 2, '\0');
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), narrow.data(),
+                                        int(narrow.size()), nullptr, nullptr);
+  value.data.assign(narrow.begin(), narrow.begin() + bytes);
+}
+
+}  // namespace
+
 std::optional<RegistryValue> ReadRegistry(HKEY root, const std::string& path, const std::string& name) {
   HKEY key;
   if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
@@ -20,6 +43,8 @@ std::optional<RegistryValue> ReadRegistry(HKEY root, const std::string& path, co
     result = RegQueryValueExA(key, name.c_str(), nullptr, &value.type, value.data.data(), &size);
     value.data.resize(size);
   }
+  if (result == ERROR_SUCCESS && (value.type == REG_SZ || value.type == REG_EXPAND_SZ))
+    NarrowStoredString(key, name, value);
   RegCloseKey(key);
   if (result != ERROR_SUCCESS) return std::nullopt;
   return value;

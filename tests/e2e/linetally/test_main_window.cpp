@@ -1,0 +1,262 @@
+// Linetally's main window as a user works it: the list, the File and Edit commands, hiding,
+// Exit and the end of the Windows session, the preferences written at first start.
+#include <gtest/gtest.h>
+
+#include "linetally_app.h"
+
+namespace e2e {
+namespace {
+
+const std::string kFive =
+    "07/12/2026 09:15:02,07/12/2026 09:47:40,1958,Office link,1.2516,\r\n"
+    "07/12/2026 12:00:00,07/12/2026 12:10:00,600,Office link,0.1,\r\n"
+    "07/12/2026 18:30:00,07/12/2026 18:31:00,60,Home,0.045,\r\n"
+    "08/12/2026 08:00:00,08/12/2026 08:00:30,30,Home,0.035,\r\n"
+    "09/12/2026 10:00:00,09/12/2026 11:00:00,3600,Home,2.37,\r\n";
+
+std::vector<std::string> LinesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  return lines;
+}
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void StartWith(const std::string& log) {
+    app.Folder().Write("Lnt.dat", log);
+    app.Start();
+  }
+  std::optional<MessageBox> Box() { return WaitForMessageBox(app.Program().Id()); }
+  LinetallyApp app;
+};
+
+TEST_F(MainWindow, ListsTheLogWithTheDateOnlyWhereItChanges) {
+  StartWith(kFive);
+  const auto rows = app.Rows();
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_EQ(rows[0][0], "07/12/2026");
+  EXPECT_EQ(rows[1][0], "");
+  EXPECT_EQ(rows[2][0], "");
+  EXPECT_EQ(rows[3][0], "08/12/2026");
+  EXPECT_EQ(rows[4][0], "09/12/2026");
+  EXPECT_EQ(rows[0][4], "1.25");
+  EXPECT_EQ(rows[2][4], "0.04") << "halves to even";
+  EXPECT_EQ(rows[3][4], "0.04");
+  EXPECT_EQ(rows[2][1], "18:30");
+  EXPECT_EQ(app.Panel(2), "Total \xA3" "3.802");
+  EXPECT_EQ(ListViewStateImage(app.Control(IDC_LISTVIEW1), 0), 0u);
+  Screenshot(app.Main(), "linetally-main-window");
+}
+
+TEST_F(MainWindow, DeletingRowsTwoAndFourKeepsTheOthersInOrder) {
+  StartWith(kFive);
+  const auto lines = LinesOf(kFive);
+  ListViewSelect(app.Control(IDC_LISTVIEW1), {1, 3});
+  PostCommand(app.Main(), IDM_DELETE1);
+  auto box = Box();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, "Delete selected records?");
+  Answer(*box, IDYES);
+  ASSERT_TRUE(WaitUntil([&] { return app.Rows().size() == 3; }));
+  EXPECT_EQ(LinesOf(app.WorkingFile()), (std::vector<std::string>{lines[0], lines[2], lines[4]}));
+  EXPECT_EQ(app.Rows()[1][0], "") << "record 3 is on the day of record 1";
+
+  ListViewSelect(app.Control(IDC_LISTVIEW1), {0});
+  PostCommand(app.Main(), IDM_DELETE1);
+  box = Box();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, "Delete selected record?");
+  Answer(*box, IDNO);
+  EXPECT_EQ(app.Rows().size(), 3u);
+  EXPECT_EQ(app.Rows()[0][0], "07/12/2026");
+}
+
+TEST_F(MainWindow, NewAsksThenEmptiesTheLog) {
+  StartWith(kFive);
+  PostCommand(app.Main(), IDM_NEW1);
+  auto box = Box();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, "You will lose all current database records. Continue?");
+  Answer(*box, IDYES);
+  ASSERT_TRUE(WaitUntil([&] { return app.Rows().empty(); }));
+  EXPECT_EQ(app.WorkingFile(), "");
+  EXPECT_EQ(app.Panel(2), "Total \xA3" "0.000");
+  PostCommand(app.Main(), IDM_NEW1);
+  box = Box();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, "Current database is already empty.");
+  Answer(*box, IDOK);
+  PostCommand(app.Main(), IDM_SAVEAS1);
+  box = Box();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, "Current database does not contains any records.");
+  Answer(*box, IDOK);
+}
+
+TEST_F(MainWindow, SaveAsNewOpenRestoresTheSameLines) {
+  StartWith(kFive);
+  const std::string copy = app.Folder().File("copy.ltb");
+  PostCommand(app.Main(), IDM_SAVEAS1);
+  ASSERT_TRUE(ChooseFile(app.Program().Id(), "Save Database", app.Folder().File("copy")));
+  ASSERT_TRUE(WaitUntil([&] { return app.Folder().Exists("copy.ltb"); })) << "default extension ltb";
+  EXPECT_EQ(app.Folder().Read("copy.ltb"), kFive);
+
+  PostCommand(app.Main(), IDM_NEW1);
+  Answer(*Box(), IDYES);
+  ASSERT_TRUE(WaitUntil([&] { return app.WorkingFile().empty(); }));
+
+  PostCommand(app.Main(), IDM_OPEN1);
+  ASSERT_TRUE(ChooseFile(app.Program().Id(), "Load Database", copy));
+  ASSERT_TRUE(WaitUntil([&] { return app.Rows().size() == 5; }));
+  EXPECT_EQ(app.WorkingFile(), kFive);
+}
+
+TEST_F(MainWindow, ADamagedCopyIsRejectedAndTheWorkingRecordsComeBack) {
+  StartWith(kFive);
+  app.Folder().Write("bad.ltb", "07/12/2026 09:15:02,x,1,A,0,\r\n32/12/2026 09:15:02,x,1,A,0,\r\n");
+  PostCommand(app.Main(), IDM_OPEN1);
+  Answer(*Box(), IDYES);
+  ASSERT_TRUE(ChooseFile(app.Program().Id(), "Load Database", app.Folder().File("bad.ltb")));
+  auto box = Box();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, "Database damaged or format not recognised.");
+  Answer(*box, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return app.Rows().size() == 5; }));
+  EXPECT_EQ(app.WorkingFile(), kFive);
+}
+
+TEST_F(MainWindow, ADamagedWorkingFileIsKeptAside) {
+  StartWith("not a record\r\n");
+  auto box = Box();
+  ASSERT_TRUE(box);
+  EXPECT_NE(box->text.find("Lnt.dat.damaged"), std::string::npos) << box->text;
+  Answer(*box, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return app.WorkingFile().empty(); }));
+  EXPECT_EQ(app.Folder().Read("Lnt.dat.damaged"), "not a record\r\n");
+}
+
+TEST_F(MainWindow, ASecondStartEndsAtOnceAndTheFirstRunsOn) {
+  app.Start();
+  Process second;
+  second.Start(app.ExePath(), app.Folder().Path());
+  EXPECT_EQ(second.WaitForExit(10000), 0u);
+  EXPECT_TRUE(app.Program().Running());
+  EXPECT_TRUE(IsWindow(app.Main()));
+}
+
+TEST_F(MainWindow, CloseHidesTheWindowAndTheSessionGoesOn) {
+  app.Start();
+  app.ShowDebugButton();
+  Click(app.Control(IDC_BUTTON1));
+  ASSERT_TRUE(WaitUntil([&] { return app.Label1() == "Debugging for 000:00:01"; }));
+  PostMessageA(app.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !Visible(app.Main()); }));
+  EXPECT_TRUE(WaitUntil([&] { return app.Label1() == "Debugging for 000:00:03"; })) << app.Label1();
+  PostCommand(app.Main(), IDM_EXIT1);
+  auto box = Box();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, "A connection is active. Save Linetally data?");
+  Answer(*box, IDYES);
+  EXPECT_EQ(app.Program().WaitForExit(5000), 0u);
+  const auto lines = LinesOf(app.WorkingFile());
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find(",Debug Session,0,"), std::string::npos) << lines[0];
+}
+
+TEST_F(MainWindow, ExitWithoutSavingDropsTheSession) {
+  app.Start();
+  app.ShowDebugButton();
+  Click(app.Control(IDC_BUTTON1));
+  ASSERT_TRUE(WaitUntil([&] { return app.Label1() == "Debugging for 000:00:02"; }));
+  PostCommand(app.Main(), IDM_EXIT1);
+  Answer(*Box(), IDNO);
+  EXPECT_EQ(app.Program().WaitForExit(5000), 0u);
+  EXPECT_EQ(app.WorkingFile(), "");
+}
+
+TEST_F(MainWindow, EndOfTheWindowsSessionAsksTheSame) {
+  app.Start();
+  app.ShowDebugButton();
+  Click(app.Control(IDC_BUTTON1));
+  ASSERT_TRUE(WaitUntil([&] { return app.Label1() == "Debugging for 000:00:02"; }));
+  PostMessageA(app.Main(), WM_QUERYENDSESSION, 0, 0);
+  auto box = Box();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, "A connection is active. Save Linetally data?");
+  Answer(*box, IDYES);
+  EXPECT_EQ(app.Program().WaitForExit(5000), 0u);
+  EXPECT_EQ(LinesOf(app.WorkingFile()).size(), 1u);
+}
+
+TEST_F(MainWindow, ExitWithNoSessionAsksNothing) {
+  app.Start();
+  PostCommand(app.Main(), IDM_EXIT1);
+  EXPECT_EQ(app.Program().WaitForExit(5000), 0u);
+}
+
+TEST_F(MainWindow, FirstStartWritesTheFivePreferenceDefaults) {
+  app.Start();
+  auto flag = [](const char* name) { return ReadRegistry(HKEY_CURRENT_USER, kLinetallyKey, name); };
+  for (auto [name, value] : {std::pair{"checkStartMin", 0}, {"checkStartEvery", 0}, {"checkConfirmDeletes", 1},
+                             {"checkExtraInfo", 0}}) {
+    auto v = flag(name);
+    ASSERT_TRUE(v) << name;
+    EXPECT_EQ(v->type, DWORD(REG_DWORD)) << name;
+    EXPECT_EQ(v->data, (std::vector<uint8_t>{uint8_t(value), 0, 0, 0})) << name;
+  }
+  auto currency = flag("editCurrency");
+  ASSERT_TRUE(currency);
+  EXPECT_EQ(currency->type, DWORD(REG_SZ));
+  // The program passes the one character without a NUL; the system itself may count the NUL
+  // that follows it in memory, as Windows NT does.
+  EXPECT_EQ(currency->AsString(), "\xA3");
+}
+
+TEST_F(MainWindow, ConfirmDeletesOffDeletesWithoutAsking) {
+  WriteRegistry(HKEY_CURRENT_USER, kLinetallyKey, "checkConfirmDeletes", REG_DWORD, {0, 0, 0, 0});
+  StartWith(kFive);
+  ListViewSelect(app.Control(IDC_LISTVIEW1), {0});
+  PostCommand(app.Main(), IDM_DELETE1);
+  ASSERT_TRUE(WaitUntil([&] { return app.Rows().size() == 4; }));
+  EXPECT_FALSE(FindMessageBox(app.Program().Id()));
+}
+
+TEST_F(MainWindow, AStatusBarClickSwitchesTheTotalBetweenMoneyAndTime) {
+  StartWith(kFive);
+  EXPECT_EQ(app.Panel(1), "Current \xA3" "0.000");
+  HWND bar = app.Control(IDC_STATUSBAR1);
+  ClickAt(bar, 420, 8);
+  ASSERT_TRUE(WaitUntil([&] { return app.Panel(2) == "Total 001:44:08"; })) << app.Panel(2);
+  ClickAt(bar, 420, 8);
+  EXPECT_TRUE(WaitUntil([&] { return app.Panel(2) == "Total \xA3" "3.802"; })) << app.Panel(2);
+}
+
+TEST_F(MainWindow, MenusAndPopupsForAPerson) {
+  StartWith(kFive);
+  SetForegroundWindow(app.Main());
+  PostMessageA(app.Main(), WM_SYSCOMMAND, SC_KEYMENU, 'f');
+  HWND popup = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (popup = OpenPopupMenu()) != nullptr; }));
+  Sleep(300);
+  Screenshot(nullptr, "linetally-file-menu");
+  PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+  PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+  ASSERT_TRUE(WaitUntil([&] { return OpenPopupMenu() == nullptr; }));
+
+  HWND list = app.Control(IDC_LISTVIEW1);
+  ListViewSelect(list, {0, 1});
+  ClickAt(list, 40, 24);  // the click that updates the popup's captions
+  ListViewSelect(list, {0, 1});
+  POINT at{60, 40};
+  ClientToScreen(list, &at);
+  PostMessageA(app.Main(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y));
+  ASSERT_TRUE(WaitUntil([&] { return (popup = OpenPopupMenu()) != nullptr; }));
+  Sleep(300);
+  Screenshot(nullptr, "linetally-list-popup");
+  PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+}  // namespace
+}  // namespace e2e
