@@ -83,6 +83,8 @@ void Answer(const MessageBox& box, int buttonId);  // IDOK, IDYES, IDNO, IDHELP 
 // Types `path` into the open or save dialog titled `title` and presses its OK button; with an
 // empty path it presses Cancel. False when no such dialog came.
 bool ChooseFile(DWORD processId, const std::string& title, const std::string& path, int timeoutMs = 5000);
+// The visible popup menu window ("#32768"), if one is open.
+HWND OpenPopupMenu();
 // A left click at client coordinates of the window, as mouse messages.
 void ClickAt(HWND window, int x, int y);
 
