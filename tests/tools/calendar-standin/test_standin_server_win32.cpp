@@ -39,10 +39,15 @@ struct Found {
 
 class StandinServer : public ::testing::Test {
  protected:
+  // The prefix's own calendar comes back for the tests that follow.
+  void TearDown() override {
+    if (saved)
+      e2e::WriteRegistry(HKEY_CURRENT_USER, kKey, "CalendarFile", saved->type, saved->data);
+  }
+
   void UseCalendar(const std::string& text) {
     folder.Write("calendar.ics", text);
-    e2e::WriteRegistryString(HKEY_CURRENT_USER, "Software\\CalendarStandin", "CalendarFile",
-                             folder.File("calendar.ics"));
+    e2e::WriteRegistryString(HKEY_CURRENT_USER, kKey, "CalendarFile", folder.File("calendar.ics"));
   }
 
   std::vector<Found> Year(int year, bool recurrences) {
@@ -70,6 +75,9 @@ class StandinServer : public ::testing::Test {
     return "no error";
   }
 
+  static constexpr const char* kKey = "Software\\CalendarStandin";
+  const std::optional<e2e::RegistryValue> saved =
+      e2e::ReadRegistry(HKEY_CURRENT_USER, kKey, "CalendarFile");
   e2e::ProgramFolder folder;
   std::unique_ptr<yb::CalendarSession> session =
       std::make_unique<yb::CalendarSession>(yb::CreateAutomationApplication());
@@ -124,8 +132,7 @@ TEST_F(StandinServer, BadOrMissingFilesFailWithTheirFault) {
   UseCalendar("BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART:tomorrow\nEND:VEVENT\nEND:VCALENDAR\n");
   EXPECT_EQ(ItemsError(), "Folder.Items: Calendar file " + folder.File("calendar.ics") +
                               ": line 3: DTSTART: not a date-time: \"tomorrow\" (0x80004005)");
-  e2e::WriteRegistryString(HKEY_CURRENT_USER, "Software\\CalendarStandin", "CalendarFile",
-                           folder.File("missing.ics"));
+  e2e::WriteRegistryString(HKEY_CURRENT_USER, kKey, "CalendarFile", folder.File("missing.ics"));
   EXPECT_EQ(ItemsError(), "Folder.Items: Calendar file " + folder.File("missing.ics") +
                               ": it cannot be opened. (0x80004005)");
 }
