@@ -260,3 +260,35 @@ TEST_F(MainWindow, MenusAndPopupsForAPerson) {
 
 }  // namespace
 }  // namespace e2e
+
+namespace e2e {
+namespace {
+
+TEST(MainWindowStartFailure, ANewSessionIsAddedToTheLogItCouldNotLoadYet) {
+  LinetallyApp app;
+  const std::string log = "07/12/2026 09:15:02,07/12/2026 09:47:40,1958,Office link,1.2516,\r\n";
+  app.Folder().Write("Lnt.dat", log);
+  WriteRegistryString(HKEY_CURRENT_USER, kLinetallyKey, "checkStartEvery", "yes");
+  app.Program().Start(app.ExePath(), app.Folder().Path());
+  auto box = WaitForMessageBox(app.Program().Id(), 10000);
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, "Invalid data type for 'checkStartEvery'");
+  Answer(*box, IDOK);
+  HWND main = WaitForTopWindow(app.Program().Id(), "TfrmMain");
+  ASSERT_TRUE(main);
+  EXPECT_FALSE(Visible(main)) << "the rest of the start-up did not run";
+
+  HWND list = Child(main, IDC_LISTVIEW1), button = Child(main, IDC_BUTTON1), label = Child(main, IDC_LABEL1);
+  TypeChars(list, "ltdbg");
+  Click(button);
+  ASSERT_TRUE(WaitUntil([&] { return Text(label) == "Debugging for 000:00:02"; }));
+  Click(button);
+  ASSERT_TRUE(WaitUntil([&] { return Text(label) == "RAS Idle"; }));
+  ASSERT_TRUE(WaitUntil([&] { return app.WorkingFile().size() > log.size(); }));
+  const std::string file = app.WorkingFile();
+  EXPECT_EQ(file.substr(0, log.size()), log) << "the old record is kept";
+  EXPECT_NE(file.find(",Debug Session,0,\r\n", log.size()), std::string::npos) << file;
+}
+
+}  // namespace
+}  // namespace e2e
