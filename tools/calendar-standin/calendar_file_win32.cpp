@@ -4,22 +4,24 @@
 #include <oleauto.h>
 
 #include <fstream>
+#include <memory>
+#include <type_traits>
 #include <sstream>
 
 namespace standin {
 namespace {
 
 std::string CalendarFilePath() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+  HKEY raw = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &raw) != ERROR_SUCCESS)
     throw std::runtime_error(std::string("No calendar file is set: the key HKEY_CURRENT_USER\\") +
                              kSettingsKey + " is missing.");
+  const std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)> key(raw, RegCloseKey);
   char path[MAX_PATH * 2] = {};
   DWORD size = sizeof path - 1;
   DWORD type = 0;
-  const LONG rc = RegQueryValueExA(key, kCalendarFileValue, nullptr, &type,
+  const LONG rc = RegQueryValueExA(key.get(), kCalendarFileValue, nullptr, &type,
                                    reinterpret_cast<BYTE*>(path), &size);
-  RegCloseKey(key);
   if (rc != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ) || path[0] == '\0')
     throw std::runtime_error(std::string("No calendar file is set: the value ") +
                              kCalendarFileValue + " is missing or not a path.");

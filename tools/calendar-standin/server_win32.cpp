@@ -4,7 +4,9 @@
 #include <objbase.h>
 #include <olectl.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "tools/calendar-standin/appointment_window_win32.h"
 #include "tools/calendar-standin/object_model_win32.h"
@@ -59,13 +61,14 @@ class ClassFactory : public IClassFactory {
 ClassFactory gFactory;
 
 bool SetKey(const std::string& path, const char* name, const std::string& value) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+  HKEY raw = nullptr;
+  if (RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &raw,
                       nullptr) != ERROR_SUCCESS)
     return false;
-  const LONG rc = RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                 static_cast<DWORD>(value.size() + 1));
-  RegCloseKey(key);
+  const std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)> key(raw, RegCloseKey);
+  const LONG rc =
+      RegSetValueExA(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>(value.size() + 1));
   return rc == ERROR_SUCCESS;
 }
 
