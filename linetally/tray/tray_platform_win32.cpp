@@ -82,7 +82,7 @@ class Win32TrayPlatform : public TrayPlatform {
   bool IsForm(WindowRef window) override {
     return IsWindow(Hwnd(window)) && (GetWindowLongA(Hwnd(window), GWL_STYLE) & WS_CHILD) == 0;
   }
-  WindowRef AppWindow() override { return Ref(ApplicationWindow()); }
+  WindowRef AppWindow() override { return Ref(ThreadApplicationWindow()); }
   WindowRef DesktopWindow() override { return Ref(GetDesktopWindow()); }
   WindowRef ExistingParkingWindow() override { return Ref(lt::ExistingParkingWindow()); }
   WindowRef ParkingWindow() override { return Ref(lt::ParkingWindow()); }
@@ -90,7 +90,7 @@ class Win32TrayPlatform : public TrayPlatform {
     struct Search {
       HWND app;
       std::vector<WindowRef> forms;
-    } search{ApplicationWindow(), {}};
+    } search{ThreadApplicationWindow(), {}};
     if (search.app == nullptr) return {};
     struct Collect {
       static BOOL CALLBACK Form(HWND hwnd, LPARAM param) {
@@ -197,7 +197,7 @@ Win32TrayPlatform::~Win32TrayPlatform() {
 void Win32TrayPlatform::Attach(TZqTrayIcon95& trayIcon) {
   icon = &trayIcon;
   SetWindowLongPtrA(msgWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  HWND app = ApplicationWindow();
+  HWND app = ThreadApplicationWindow();
   if (app != nullptr && subclassedApp != app) {
     appPrevious = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(app, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AppWindowProcedure)));

@@ -43,7 +43,7 @@ BOOL CALLBACK FindApplicationWindow(HWND hwnd, LPARAM result) {
 
 }  // namespace
 
-HWND ApplicationWindow() {
+HWND ThreadApplicationWindow() {
   HWND found = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), FindApplicationWindow, reinterpret_cast<LPARAM>(&found));
   return found;
@@ -100,7 +100,7 @@ int RunApplication(const std::function<bool(MSG&)>& preTranslate) {
 
 void ShowApplicationError(const char* text) {
   char title[64] = "Linetally";
-  if (HWND app = ApplicationWindow()) GetWindowTextA(app, title, sizeof title);
+  if (HWND app = ThreadApplicationWindow()) GetWindowTextA(app, title, sizeof title);
   MessageBoxA(nullptr, text, title, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
 }
 

@@ -11,7 +11,7 @@ namespace lt {
 
 inline constexpr char kRegisterClassError[] = "Couldnt register window class: TZqApplication";
 
-HWND ApplicationWindow();      // this thread's "TApplication" window, or nullptr
+HWND ThreadApplicationWindow();      // this thread's "TApplication" window, or nullptr
 HWND ExistingParkingWindow();  // nullptr while not created
 HWND ParkingWindow();          // created on first use; throws std::runtime_error(kRegisterClassError)
 

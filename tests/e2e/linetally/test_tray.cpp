@@ -1,0 +1,234 @@
+// Linetally in the notification area of Wine's desktop, worked with the real mouse: the icon and
+// its pictures, the tray menu, the double-click, the tooltip, and no taskbar button.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+
+#include "linetally_app.h"
+
+namespace e2e {
+namespace {
+
+constexpr COLORREF kIdleYellow = RGB(0xFF, 0xE0, 0x00);
+constexpr COLORREF kOnlineGreen = RGB(0x20, 0xC0, 0x20);
+constexpr COLORREF kGaugeRed = RGB(0xE0, 0x00, 0x00);
+
+HWND Taskbar() { return FindWindowA("Shell_TrayWnd", nullptr); }
+
+// The notification area puts the first icon at the right end of the taskbar.
+RECT IconRect() {
+  RECT bar{};
+  GetWindowRect(Taskbar(), &bar);
+  const int size = 20;
+  const int top = bar.top + (bar.bottom - bar.top - size) / 2;
+  return RECT{bar.right - size, top, bar.right, top + size};
+}
+
+POINT IconCentre() {
+  const RECT r = IconRect();
+  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+std::set<COLORREF> IconColours() {
+  std::set<COLORREF> colours;
+  const RECT r = IconRect();
+  HDC screen = GetDC(nullptr);
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) colours.insert(GetPixel(screen, x, y));
+  ReleaseDC(nullptr, screen);
+  return colours;
+}
+
+bool IconShows(COLORREF colour) { return IconColours().count(colour) != 0; }
+
+void MoveMouse(POINT p) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = p.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = p.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+  Sleep(50);
+}
+
+void Button(DWORD down, DWORD up) {
+  INPUT inputs[2]{};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = down;
+  inputs[1].mi.dwFlags = up;
+  SendInput(2, inputs, sizeof inputs[0]);
+}
+
+void ClickAt(POINT p, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
+  MoveMouse(p);
+  Button(down, up);
+}
+
+void DoubleClickAt(POINT p) {
+  MoveMouse(p);
+  Button(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  Sleep(60);
+  Button(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
+
+HWND VisibleMenu(DWORD processId) {
+  HWND menu = FindTopWindow(processId, "#32768");
+  return Visible(menu) ? menu : nullptr;
+}
+
+// The text of the notification area's tooltip while it shows.
+std::string TrayTooltip() {
+  DWORD shell = 0;
+  GetWindowThreadProcessId(Taskbar(), &shell);
+  for (HWND tip = FindWindowExA(nullptr, nullptr, "tooltips_class32", nullptr); tip;
+       tip = FindWindowExA(nullptr, tip, "tooltips_class32", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(tip, &owner);
+    if (owner == shell && Visible(tip)) return Text(tip);
+  }
+  return "";
+}
+
+// Points at the icon and rests there until the shell shows its tooltip; then leaves it.
+std::string HoverTooltip(const std::string& screenshot) {
+  std::string text;
+  const POINT centre = IconCentre();
+  for (int attempt = 0; attempt < 4 && text.empty(); ++attempt) {
+    MoveMouse(POINT{centre.x - 2 + attempt, centre.y});
+    MoveMouse(centre);
+    WaitUntil([&] { return !(text = TrayTooltip()).empty(); }, 2500);
+  }
+  Screenshot(nullptr, screenshot);
+  MoveMouse(POINT{500, 300});
+  return text;
+}
+
+struct Service {
+  std::string cost;
+  bool minimumCharge = false;
+};
+
+std::vector<uint8_t> Dword(bool on) { return {uint8_t(on ? 1 : 0), 0, 0, 0}; }
+std::vector<uint8_t> Time(double fraction) {
+  std::vector<uint8_t> bytes(8);
+  std::memcpy(bytes.data(), &fraction, 8);
+  return bytes;
+}
+
+// A telecom service in force all week and all day, without discount or connection charge.
+void WriteService(const std::string& name, const Service& s) {
+  const std::string key = std::string(kLinetallyKey) + "\\" + name;
+  WriteRegistryString(HKEY_CURRENT_USER, key, "editCost", s.cost);
+  WriteRegistry(HKEY_CURRENT_USER, key, "checkMinCharge", REG_DWORD, Dword(s.minimumCharge));
+  WriteRegistryString(HKEY_CURRENT_USER, key, "editMinCharge", "1.00");
+  WriteRegistry(HKEY_CURRENT_USER, key, "checkDiscount", REG_DWORD, Dword(false));
+  WriteRegistryString(HKEY_CURRENT_USER, key, "editDiscount", "0.000");
+  WriteRegistry(HKEY_CURRENT_USER, key, "checkConnCharge", REG_DWORD, Dword(false));
+  WriteRegistryString(HKEY_CURRENT_USER, key, "editConnCharge", "0.000");
+  for (const char* day : {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"})
+    WriteRegistry(HKEY_CURRENT_USER, key, std::string("check") + day, REG_DWORD, Dword(true));
+  WriteRegistry(HKEY_CURRENT_USER, key, "editAfter", REG_BINARY, Time(0));
+  WriteRegistry(HKEY_CURRENT_USER, key, "editBefore", REG_BINARY, Time(0));
+}
+
+class TrayTest : public ::testing::Test {
+ protected:
+  void Start() {
+    app.Start();
+    ASSERT_NE(FindTopWindow(app.Program().Id(), "TZqTrayIconMsgWindow"), nullptr);
+    ASSERT_TRUE(WaitUntil([] { return IconShows(kIdleYellow); })) << "no idle icon in the tray";
+  }
+
+  LinetallyApp app;
+};
+
+TEST_F(TrayTest, IdleIconAppearsAndTheProgramHasNoTaskbarButton) {
+  Start();
+  Screenshot(nullptr, "linetally-tray-desktop");
+  Screenshot(Taskbar(), "linetally-tray-idle");
+  EXPECT_FALSE(IconShows(kOnlineGreen));
+  EXPECT_FALSE(IconShows(kGaugeRed));
+  // The taskbar's only button is the start button.
+  int buttons = 0;
+  for (HWND b = FindWindowExA(Taskbar(), nullptr, "Button", nullptr); b;
+       b = FindWindowExA(Taskbar(), b, "Button", nullptr))
+    buttons += Visible(b);
+  EXPECT_EQ(buttons, 1);
+}
+
+TEST_F(TrayTest, RightPressOpensTheTrayMenuAndExitEndsTheProgram) {
+  Start();
+  ClickAt(IconCentre(), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (menu = VisibleMenu(app.Program().Id())) != nullptr; }))
+      << "no menu";
+  Sleep(200);
+  Screenshot(nullptr, "linetally-tray-menu");
+  RECT r;
+  GetWindowRect(menu, &r);
+  EXPECT_LT(r.right - r.left, 300);
+  // "Exit Linetally" is the last item.
+  ClickAt(POINT{(r.left + r.right) / 2, r.bottom - 10});
+  EXPECT_EQ(app.Program().WaitForExit(10000), std::optional<DWORD>(0));
+  EXPECT_TRUE(WaitUntil([] { return !IconShows(kIdleYellow); })) << "the icon stays after exit";
+}
+
+TEST_F(TrayTest, DoubleClickShowsTheHiddenMainWindow) {
+  Start();
+  PostMessageA(app.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !Visible(app.Main()); })) << "the close box did not hide";
+  Sleep(300);
+  DoubleClickAt(IconCentre());
+  EXPECT_TRUE(WaitUntil([&] { return Visible(app.Main()); })) << "still hidden";
+  EXPECT_TRUE(app.Program().Running());
+  Screenshot(nullptr, "linetally-tray-shown-again");
+}
+
+TEST_F(TrayTest, SecondStartBringsTheRunningMainWindowForward) {
+  Start();
+  PostMessageA(app.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !Visible(app.Main()); }));
+  Process second;
+  second.Start(app.ExePath(), app.Folder().Path());
+  EXPECT_EQ(second.WaitForExit(10000), std::optional<DWORD>(0));
+  EXPECT_TRUE(WaitUntil([&] { return Visible(app.Main()); })) << "the running window stays hidden";
+  EXPECT_TRUE(app.Program().Running());
+}
+
+TEST_F(TrayTest, TooltipFollowsTheCostAndTheIconTurnsGreenOnLine) {
+  app.Folder().Write("Lnt.dat", "01/02/2024 10:00:00,01/02/2024 10:05:00,300,Old,2.37,\r\n");
+  WriteService("Anytime", Service{"0.6"});  // a cent a second, no minimum charge
+  Start();
+  EXPECT_EQ(HoverTooltip("linetally-tray-tooltip-idle"), "Current \xA3" "0.00 / Total \xA3" "2.37");
+
+  app.ShowDebugButton();
+  Click(app.Control(IDC_BUTTON1));
+  EXPECT_TRUE(WaitUntil([] { return IconShows(kOnlineGreen); }, 8000)) << "not green on line";
+  EXPECT_FALSE(IconShows(kIdleYellow));
+  Screenshot(Taskbar(), "linetally-tray-online");
+  ASSERT_TRUE(WaitUntil([&] { return app.Label1() == "Debugging for " + DurationOf(3); }, 10000));
+  const std::string during = HoverTooltip("linetally-tray-tooltip-online");
+  EXPECT_EQ(during.rfind("Current \xA3" "0.0", 0), 0u) << during;
+  EXPECT_NE(during, "Current \xA3" "0.00 / Total \xA3" "2.37");
+
+  Click(app.Control(IDC_BUTTON1));
+  ASSERT_TRUE(WaitUntil([&] { return app.Rows().size() == 2; }));
+  EXPECT_TRUE(WaitUntil([] { return IconShows(kIdleYellow); })) << "not idle after the session";
+  EXPECT_FALSE(IconShows(kOnlineGreen));
+}
+
+TEST_F(TrayTest, MinimumChargeSessionShowsTheGaugeFrames) {
+  WriteService("Minimum", Service{"0.6", true});
+  Start();
+  app.ShowDebugButton();
+  Click(app.Control(IDC_BUTTON1));
+  EXPECT_TRUE(WaitUntil([] { return IconShows(kGaugeRed); }, 8000)) << "no gauge in the tray";
+  EXPECT_TRUE(IconShows(kIdleYellow));
+  Screenshot(Taskbar(), "linetally-tray-gauge");
+  Click(app.Control(IDC_BUTTON1));
+  EXPECT_TRUE(WaitUntil([] { return !IconShows(kGaugeRed); }));
+}
+
+}  // namespace
+}  // namespace e2e
