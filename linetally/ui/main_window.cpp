@@ -55,6 +55,7 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       CreateControls();
+      trayIcon = std::make_unique<MainTray>(Handle(), [this] { Restore1Click(); });
       SetTimer(Handle(), IDT_TIMER1, 250, nullptr);
       FormCreate();
       return 0;
@@ -181,6 +182,7 @@ void TfrmMain::UpdateStatusBar() {
   const StatusTexts texts = ComputeStatusTexts(values);
   SendMessageA(statusBar1, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(texts.panel1.c_str()));
   SendMessageA(statusBar1, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(texts.panel2.c_str()));
+  if (trayIcon) trayIcon->SetHint(texts.trayHint);
 }
 
 void TfrmMain::LogSession(const SessionRecord& record) {
@@ -199,23 +201,31 @@ void TfrmMain::ResetSessionDisplay() {
   UpdateStatusBar();
 }
 
-void TfrmMain::SetDebugCaptions(bool debugging) { SetText(button1, debugging ? "&Stop" : "&Debug"); }
+void TfrmMain::SetDebugCaptions(bool debugging) {
+  SetText(button1, debugging ? "&Stop" : "&Debug");
+  if (trayIcon) trayIcon->SetDebugCaption(debugging);
+}
 
 void TfrmMain::ToggleDebugControls() {
   debugControlsShown = !debugControlsShown;
   ShowWindow(button1, debugControlsShown ? SW_SHOW : SW_HIDE);
+  if (trayIcon) trayIcon->SetDebugVisible(debugControlsShown);
 }
 
 void TfrmMain::SetPriceLabel(const std::string& text) { SetText(label2, text); }
 
-void TfrmMain::DoProgressBar(const std::string&, int, long double costPerSecond, long double accumulated) {
-  const GaugeState gauge = ComputeGauge(0, costPerSecond, accumulated);
+void TfrmMain::DoProgressBar(const std::string& minCharge, int service, long double costPerSecond,
+                             long double accumulated) {
+  const long double minimum = ApplyDiscount(services, size_t(service), StrToAmount(minCharge));
+  const GaugeState gauge = ComputeGauge(minimum, costPerSecond, accumulated);
   SendMessageA(progressBar1, PBM_SETRANGE32, 0, gauge.maximum);
   SendMessageA(progressBar1, PBM_SETPOS, WPARAM(gauge.position), 0);
   ShowTrayFrame(gauge.trayFrame);
 }
 
-void TfrmMain::ShowTrayFrame(int frame) { trayFrame = frame; }
+void TfrmMain::ShowTrayFrame(int frame) {
+  if (trayIcon) trayIcon->ShowFrame(frame);
+}
 
 void TfrmMain::ShowError(const std::string& text) { ShowStandardError(Handle(), text); }
 

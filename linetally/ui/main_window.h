@@ -20,6 +20,7 @@
 #include "linetally/monitor/remote_access_win32.h"
 #include "linetally/monitor/session_monitor.h"
 #include "linetally/tariffs/call_cost.h"
+#include "linetally/ui/main_tray.h"
 #include "linetally/ui/window_base.h"
 
 namespace lt {
@@ -75,6 +76,7 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi {
   void LntHomePage1Click();
   void AboutLnt1Click();
   void Restore1Click();
+  void Button1Click();
   void StatusBar1Click();
 
  private:
@@ -125,7 +127,7 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi {
   Currency totalCost;
   bool statusBarMode = false;
   bool debugControlsShown = false;
-  int trayFrame = 16;
+  std::unique_ptr<MainTray> trayIcon;  // TrayIcon
   bool amountFailed = false;
 };
 
