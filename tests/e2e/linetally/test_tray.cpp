@@ -139,6 +139,21 @@ class TrayTest : public ::testing::Test {
     ASSERT_NE(FindTopWindow(app.Program().Id(), "TZqTrayIconMsgWindow"), nullptr);
     ASSERT_TRUE(WaitUntil([] { return IconShows(kIdleYellow); })) << "no idle icon in the tray";
   }
+  // A right-button press on the icon; the tray menu that opens, or nullptr. It waits out the
+  // double-click time first: a second press soon after the last is a double click.
+  HWND OpenTrayMenu() {
+    Sleep(int(GetDoubleClickTime()) + 100);
+    ClickAt(IconCentre(), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    HWND menu = nullptr;
+    WaitUntil([&] { return (menu = VisibleMenu(app.Program().Id())) != nullptr; });
+    Sleep(200);
+    return menu;
+  }
+  static int Height(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r.bottom - r.top;
+  }
 
   LinetallyApp app;
 };
@@ -159,11 +174,8 @@ TEST_F(TrayTest, IdleIconAppearsAndTheProgramHasNoTaskbarButton) {
 
 TEST_F(TrayTest, RightPressOpensTheTrayMenuAndExitEndsTheProgram) {
   Start();
-  ClickAt(IconCentre(), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-  HWND menu = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (menu = VisibleMenu(app.Program().Id())) != nullptr; }))
-      << "no menu";
-  Sleep(200);
+  HWND menu = OpenTrayMenu();
+  ASSERT_NE(menu, nullptr) << "no menu";
   Screenshot(nullptr, "linetally-tray-menu");
   RECT r;
   GetWindowRect(menu, &r);
@@ -172,6 +184,30 @@ TEST_F(TrayTest, RightPressOpensTheTrayMenuAndExitEndsTheProgram) {
   ClickAt(POINT{(r.left + r.right) / 2, r.bottom - 10});
   EXPECT_EQ(app.Program().WaitForExit(10000), std::optional<DWORD>(0));
   EXPECT_TRUE(WaitUntil([] { return !IconShows(kIdleYellow); })) << "the icon stays after exit";
+}
+
+TEST_F(TrayTest, KeySequenceShowsTheDebugItemWhichStartsAndStopsASession) {
+  Start();
+  HWND menu = OpenTrayMenu();
+  ASSERT_NE(menu, nullptr);
+  const int withoutDebug = Height(menu);
+  PressKey(menu, VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return VisibleMenu(app.Program().Id()) == nullptr; }));
+
+  app.ShowDebugButton();
+  menu = OpenTrayMenu();
+  ASSERT_NE(menu, nullptr);
+  EXPECT_GT(Height(menu), withoutDebug) << "no \"&Debug\" item";
+  Screenshot(nullptr, "linetally-tray-menu-debug");
+  TypeChars(menu, "d");
+  EXPECT_TRUE(WaitUntil([&] { return app.Label1().rfind("Debugging for ", 0) == 0; })) << app.Label1();
+  EXPECT_EQ(Text(app.Control(IDC_BUTTON1)), "&Stop");
+
+  menu = OpenTrayMenu();  // now "Stop &Debugging"
+  ASSERT_NE(menu, nullptr);
+  Screenshot(nullptr, "linetally-tray-menu-stop");
+  TypeChars(menu, "d");
+  EXPECT_TRUE(WaitUntil([&] { return app.Rows().size() == 1; })) << "the session was not logged";
 }
 
 TEST_F(TrayTest, DoubleClickShowsTheHiddenMainWindow) {
