@@ -25,15 +25,11 @@ enum class TZqTrayIconOption : unsigned {
   toHideTaskBarIconOnShowApp = 8,
 };
 using TZqTrayIconOptions = unsigned;  // a set of TZqTrayIconOption bits
-constexpr TZqTrayIconOptions operator|(TZqTrayIconOption a, TZqTrayIconOption b) {
-  return static_cast<unsigned>(a) | static_cast<unsigned>(b);
-}
-constexpr bool Has(TZqTrayIconOptions set, TZqTrayIconOption option) {
-  return (set & static_cast<unsigned>(option)) != 0;
-}
-constexpr TZqTrayIconOptions kDefaultTrayOptions =
-    TZqTrayIconOption::toMinimizeToTray | TZqTrayIconOption::toUnclutterVesta1TaskBar |
-    static_cast<unsigned>(TZqTrayIconOption::toCloseFormsOnHideApp);
+constexpr TZqTrayIconOptions Bit(TZqTrayIconOption option) { return static_cast<unsigned>(option); }
+constexpr bool Has(TZqTrayIconOptions set, TZqTrayIconOption option) { return (set & Bit(option)) != 0; }
+constexpr TZqTrayIconOptions kDefaultTrayOptions = Bit(TZqTrayIconOption::toMinimizeToTray) |
+                                                   Bit(TZqTrayIconOption::toUnclutterVesta1TaskBar) |
+                                                   Bit(TZqTrayIconOption::toCloseFormsOnHideApp);
 
 inline constexpr char kTrayOwnerError[] = "TrayIcons must be owned by a Form !";
 inline constexpr char kStateChangeError[] =

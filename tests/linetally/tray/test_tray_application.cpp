@@ -40,7 +40,7 @@ TEST_F(TrayApplicationTest, LocksNestAndOnlyTheOutermostPairTouchesTheDesktop) {
 }
 
 TEST_F(TrayApplicationTest, HidingWithoutClosingFormsMinimisesWithoutAnimationInADeferredStep) {
-  icon.SetOptions(static_cast<unsigned>(TZqTrayIconOption::toMinimizeToTray));
+  icon.SetOptions(Bit(TZqTrayIconOption::toMinimizeToTray));
   int minimized = 0;
   icon.OnAppMinimize = [&](TZqTrayIcon95&) { ++minimized; };
   icon.HideApplication();
@@ -89,7 +89,7 @@ TEST_F(TrayApplicationTest, ShowingRestoresAndShowsTheApplicationWindow) {
 }
 
 TEST_F(TrayApplicationTest, ShowingWithHiddenTaskbarButtonHidesItAgainWhenTheFormCloses) {
-  icon.SetOptions(static_cast<unsigned>(TZqTrayIconOption::toHideTaskBarIconOnShowApp));
+  icon.SetOptions(Bit(TZqTrayIconOption::toHideTaskBarIconOnShowApp));
   icon.ShowApplication();
   RunDeferred();
   EXPECT_EQ(platform.log, (Log{"lock", "owner app parking", "foreground app", "hide app",
