@@ -64,7 +64,7 @@ bool DeleteTree(HKEY parent, const std::string& path) {
 
 }  // namespace
 
-struct Win32Registry::OpenKey {
+struct Win32Registry::CurrentKey {
   KeyHandle handle;
 };
 
@@ -73,7 +73,7 @@ Win32Registry::Win32Registry() = default;
 Win32Registry::~Win32Registry() = default;
 
 bool Win32Registry::PlatformOpen(RootKey root, const std::string& path, bool create) {
-  auto opened = std::make_unique<OpenKey>();
+  auto opened = std::make_unique<CurrentKey>();
   LONG rc = RegOpenKeyExA(RootHandle(root), path.c_str(), 0, kAccess, opened->handle.Out());
   if (rc != ERROR_SUCCESS && create) {
     rc = RegCreateKeyExA(RootHandle(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
@@ -138,9 +138,11 @@ Registry::QueryResult Win32Registry::PlatformQuery(const std::string& name, size
 bool Win32Registry::PlatformSet(const std::string& name, uint32_t type,
                                 const std::vector<uint8_t>& data) {
   if (!current) return false;
-  static const BYTE kNothing = 0;
-  return RegSetValueExA(current->handle.Get(), name.c_str(), 0, type,
-                        data.empty() ? &kNothing : data.data(),
+  // Wine takes a NUL lying right after string data into the value; a sentinel byte there
+  // keeps the value to the data given.
+  std::vector<uint8_t> buffer(data);
+  buffer.push_back('.');
+  return RegSetValueExA(current->handle.Get(), name.c_str(), 0, type, buffer.data(),
                         static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
 }
 

@@ -23,8 +23,8 @@ class Win32Registry : public Registry {
   bool PlatformDeleteValue(const std::string& name) override;
 
  private:
-  struct OpenKey;
-  std::unique_ptr<OpenKey> current;
+  struct CurrentKey;
+  std::unique_ptr<CurrentKey> current;
 };
 
 }  // namespace lt

@@ -4,8 +4,6 @@
 
 namespace lt {
 
-void TfrmMain::Application1Click() {}
-void TfrmMain::TelecomServices1Click() {}
 void TfrmMain::PrintSetup1Click() {}
 void TfrmMain::Print1Click() {}
 void TfrmMain::Contents1Click() {}

@@ -45,6 +45,7 @@ void TfrmMain::Create() {
   CreateForm("TfrmMain", "Linetally", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
              0, kClientWidth, kClientHeight, applicationWindow, mainMenu);
   SetWindowContextHelpId(Handle(), kHelpContextMain);
+  CreatePreferenceDialogs();
 }
 
 bool TfrmMain::TranslateShortcut(MSG& message) {

@@ -20,12 +20,15 @@
 #include "linetally/monitor/remote_access_win32.h"
 #include "linetally/monitor/session_monitor.h"
 #include "linetally/tariffs/call_cost.h"
+#include "linetally/ui/application_dialog.h"
 #include "linetally/ui/main_tray.h"
+#include "linetally/ui/options_dialog.h"
+#include "linetally/ui/preferences_host.h"
 #include "linetally/ui/window_base.h"
 
 namespace lt {
 
-class TfrmMain : public Window, public MonitorView, public DatabaseUi {
+class TfrmMain : public Window, public MonitorView, public DatabaseUi, public PreferencesHost {
  public:
   explicit TfrmMain(HWND applicationWindow);
   ~TfrmMain() override;
@@ -49,7 +52,12 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi {
 
   void UpdateListBox(size_t from, bool save);
   // Reloads the telecom services from the registry (start-up, and the telecom dialog's Close).
-  void DoRegistry();
+  void DoRegistry() override;
+
+  // PreferencesHost
+  Registry& AppRegistry() override;
+  Preferences& AppPreferences() override;
+  void PreferencesTaken() override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -81,6 +89,7 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi {
 
  private:
   void FormCreate();
+  void CreatePreferenceDialogs();  // frmOptions, then frmApplication
   void FormDestroy();
   // An amount that does not convert ends the program, after logging an active session.
   void AmountFailure();
@@ -129,6 +138,8 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi {
   bool debugControlsShown = false;
   std::unique_ptr<MainTray> trayIcon;  // TrayIcon
   bool amountFailed = false;
+  std::unique_ptr<TfrmOptions> frmOptions;
+  std::unique_ptr<TfrmApplication> frmApplication;
 };
 
 }  // namespace lt

@@ -3,44 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 
-#include "linetally_app.h"
+#include "service_registry.h"
 
 namespace e2e {
 namespace {
-
-struct Service {
-  std::string cost = "0.06";
-  bool minOn = false, connOn = false, discountOn = false;
-  std::string minCharge = "0.000", connCharge = "0.000", discount = "0.000";
-  std::string days = "MonTueWedThuFriSatSun";
-  double after = 0, before = 0;  // the whole day
-};
-
-std::vector<uint8_t> Dword(bool on) { return {uint8_t(on ? 1 : 0), 0, 0, 0}; }
-
-std::vector<uint8_t> Time(double fraction) {
-  std::vector<uint8_t> bytes(8);
-  std::memcpy(bytes.data(), &fraction, 8);
-  return bytes;
-}
-
-void WriteService(const std::string& name, const Service& s) {
-  const std::string key = std::string(kLinetallyKey) + "\\" + name;
-  WriteRegistryString(HKEY_CURRENT_USER, key, "editCost", s.cost);
-  WriteRegistry(HKEY_CURRENT_USER, key, "checkMinCharge", REG_DWORD, Dword(s.minOn));
-  WriteRegistryString(HKEY_CURRENT_USER, key, "editMinCharge", s.minCharge);
-  WriteRegistry(HKEY_CURRENT_USER, key, "checkDiscount", REG_DWORD, Dword(s.discountOn));
-  WriteRegistryString(HKEY_CURRENT_USER, key, "editDiscount", s.discount);
-  WriteRegistry(HKEY_CURRENT_USER, key, "checkConnCharge", REG_DWORD, Dword(s.connOn));
-  WriteRegistryString(HKEY_CURRENT_USER, key, "editConnCharge", s.connCharge);
-  for (const char* day : {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"})
-    WriteRegistry(HKEY_CURRENT_USER, key, std::string("check") + day, REG_DWORD,
-                  Dword(s.days.find(day) != std::string::npos));
-  WriteRegistry(HKEY_CURRENT_USER, key, "editAfter", REG_BINARY, Time(s.after));
-  WriteRegistry(HKEY_CURRENT_USER, key, "editBefore", REG_BINARY, Time(s.before));
-}
 
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> fields;

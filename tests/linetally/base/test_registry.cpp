@@ -64,6 +64,10 @@ TEST_P(RegistrySuite, StringsAreWrittenWithoutNulAndReadEitherWay) {
   EXPECT_EQ(raw->type, kRegSz);
   EXPECT_EQ(raw->data, std::vector<uint8_t>{0xA3});
   EXPECT_EQ(reg().ReadString("editCurrency"), "\xA3");
+  for (const char* text : {"0.1", "0.05", "Corvane Linetally"}) {
+    reg().WriteString("text", text);
+    EXPECT_EQ(env->GetRaw(key, "text")->data, Bytes(text)) << "stored without a NUL";
+  }
 
   env->SetRaw(key, "withNul", kRegSz, {'0', '.', '5', 0});
   env->SetRaw(key, "cutAtNul", kRegSz, {'1', 0, '2', 0});

@@ -44,11 +44,29 @@ class Win32Env : public RegistryEnv {
     RegCloseKey(key);
     if (rc != ERROR_SUCCESS) return std::nullopt;
     data.resize(size);
+    if (type == REG_SZ || type == REG_EXPAND_SZ) data = StoredText(path, name);
     return RawValue{type, data};
   }
 
  private:
   static std::string Path() { return std::string(kScratchRoot) + "\\Scratch"; }
+  // The registry keeps strings as UTF-16: their stored characters, NULs included, as ANSI.
+  static std::vector<uint8_t> StoredText(const std::string& path, const std::string& name) {
+    HKEY key;
+    RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key);
+    std::wstring wideName(name.begin(), name.end());
+    std::vector<wchar_t> text(512);
+    DWORD size = DWORD(text.size() * sizeof(wchar_t));
+    RegQueryValueExW(key, wideName.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(text.data()),
+                     &size);
+    RegCloseKey(key);
+    std::vector<uint8_t> bytes(size / 2 * 2 + 1);
+    int length = WideCharToMultiByte(CP_ACP, 0, text.data(), int(size / 2),
+                                     reinterpret_cast<char*>(bytes.data()), int(bytes.size()),
+                                     nullptr, nullptr);
+    bytes.resize(size_t(length));
+    return bytes;
+  }
   void RegistryDeleteScratch() {
     registry.CloseKey();
     registry.DeleteKey(std::string("\\") + kScratchRoot);

@@ -1,0 +1,37 @@
+#pragma once
+// TfrmApplication, "Application Preferences": the five application preferences and the entry
+// in the machine-wide start-up list that launches Linetally at log-on.
+#include <windows.h>
+
+#include <string>
+
+#include "linetally/ui/modal_form.h"
+#include "linetally/ui/options_dialog.h"
+#include "linetally/ui/preferences_host.h"
+
+namespace lt {
+
+inline constexpr const char* kRunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+class TfrmApplication : public ModalForm {
+ public:
+  TfrmApplication(PreferencesHost& host, TfrmOptions& options) : host(host), options(options) {}
+  void Create(HWND owner);
+
+ protected:
+  void FormShow() override;
+  HWND InitialFocus() override { return btnOK; }
+  void OnCommand(int id, int code, HWND control) override;
+
+ private:
+  void btnOKClick();
+  void UpdateStartupEntry(bool startWithWindows);
+
+  PreferencesHost& host;
+  TfrmOptions& options;
+  std::string previousSymbol;
+  HWND checkStartMin = nullptr, checkStartEvery = nullptr, checkConfirmDeletes = nullptr;
+  HWND checkExtraInfo = nullptr, editCurrency = nullptr, btnOK = nullptr, btnCancel = nullptr;
+};
+
+}  // namespace lt

@@ -1,0 +1,259 @@
+// The telecom preferences dialog as a user works it: typing into its edits, ticking boxes,
+// saving, overwriting and deleting services, and leaving by Close or by the close box.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "preferences_driver.h"
+#include "service_registry.h"
+
+namespace e2e {
+namespace {
+
+// The registry keeps strings as UTF-16; its size tells whether a NUL was stored with them.
+size_t StoredStringBytes(const std::string& service, const char* name) {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, ServiceKey(service).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return 0;
+  std::wstring wide(name, name + strlen(name));
+  DWORD size = 0;
+  RegQueryValueExW(key, wide.c_str(), nullptr, nullptr, nullptr, &size);
+  RegCloseKey(key);
+  return size;
+}
+
+class OptionsTest : public ::testing::Test {
+ protected:
+  HWND Open() {
+    form = OpenDialog(app, IDM_TELECOMSERVICES1, "TfrmOptions");
+    return form;
+  }
+  HWND C(int id) { return Find(form, id); }
+  std::optional<RegistryValue> Value(const std::string& service, const char* name) {
+    return ReadRegistry(HKEY_CURRENT_USER, ServiceKey(service), name);
+  }
+  void Save(const std::string& name) {
+    Click(C(IDC_BTNSAVEAS));
+    AnswerSaveBox(app, name);
+  }
+  void ShowTimes() {
+    // The tab control answers TCM_SETCURFOCUS like a click on the tab.
+    PostMessageA(C(IDC_PAGECONTROL1), TCM_SETCURFOCUS, 1, 0);
+    ASSERT_TRUE(WaitUntil([&] { return Visible(GetDlgItem(form, IDC_TABSHEET2)); }));
+  }
+
+  LinetallyApp app;
+  HWND form = nullptr;
+};
+
+TEST_F(OptionsTest, FirstShowingWithNoService) {
+  app.Start();
+  Open();
+  EXPECT_EQ(Text(form), "Telecom Preferences");
+  RECT client;
+  GetClientRect(form, &client);
+  EXPECT_EQ(client.right, 435);
+  EXPECT_EQ(client.bottom, 352);
+  EXPECT_EQ(SendMessageA(C(IDC_COMBOBOX1), CB_GETCOUNT, 0, 0), 0);
+  EXPECT_FALSE(Enabled(C(IDC_BTNDELETE)));
+  for (int id : {IDC_EDITCOST, IDC_EDITMINCHARGE, IDC_EDITCONNCHARGE, IDC_EDITDISCOUNT})
+    EXPECT_EQ(Text(C(id)), "0.000") << id;
+  EXPECT_TRUE(Enabled(C(IDC_EDITCOST)));
+  for (int id : {IDC_EDITMINCHARGE, IDC_EDITCONNCHARGE, IDC_EDITDISCOUNT}) EXPECT_FALSE(Enabled(C(id)));
+  for (int id : {IDC_CHECKMINCHARGE, IDC_CHECKCONNCHARGE, IDC_CHECKDISCOUNT, IDC_CHECKMON, IDC_CHECKSUN})
+    EXPECT_FALSE(Checked(C(id)));
+  EXPECT_EQ(Text(C(IDC_LABEL6)), "\xA3");
+  EXPECT_EQ(Text(C(IDC_LABEL8)), "\xA3");
+  EXPECT_EQ(Text(C(IDC_EDITAFTER)), "__:__");
+  EXPECT_EQ(Text(C(IDC_EDITBEFORE)), "__:__");
+  EXPECT_TRUE(Visible(GetDlgItem(form, IDC_TABSHEET1))) << "Prices comes first";
+  Screenshot(form, "telecom-preferences-prices");
+  ShowTimes();
+  Screenshot(form, "telecom-preferences-times");
+}
+
+TEST_F(OptionsTest, SavingWritesAllSixteenValuesWithTheirTypes) {
+  app.Start();
+  Open();
+  Retype(C(IDC_EDITCOST), "0.05");
+  Click(C(IDC_CHECKMINCHARGE));
+  ASSERT_TRUE(WaitUntil([&] { return Enabled(C(IDC_EDITMINCHARGE)); }));
+  Retype(C(IDC_EDITMINCHARGE), "0.1");
+  Click(C(IDC_CHECKDISCOUNT));
+  Click(C(IDC_CHECKDISCOUNT));  // off again: the text still goes with the service
+  Retype(C(IDC_EDITCONNCHARGE), "9");
+  ShowTimes();
+  Click(C(IDC_CHECKMON));
+  Click(C(IDC_CHECKSAT));
+  Retype(C(IDC_EDITAFTER), "1800");
+  Retype(C(IDC_EDITBEFORE), "0800");
+  EXPECT_EQ(Text(C(IDC_EDITAFTER)), "18:00");
+  Screenshot(form, "telecom-preferences-filled");
+  Save("Night");
+
+  ASSERT_TRUE(WaitUntil([&] { return Value("Night", "editBefore").has_value(); }));
+  auto check = [&](const char* name, DWORD type, const std::vector<uint8_t>& bytes) {
+    auto value = Value("Night", name);
+    ASSERT_TRUE(value) << name;
+    EXPECT_EQ(value->type, type) << name;
+    EXPECT_EQ(value->data, bytes) << name;
+  };
+  auto text = [&](const char* name, const std::string& expected) {
+    auto value = Value("Night", name);
+    ASSERT_TRUE(value) << name;
+    EXPECT_EQ(value->type, REG_SZ) << name;
+    EXPECT_EQ(value->AsString(), expected) << name;
+    EXPECT_EQ(StoredStringBytes("Night", name), 2 * expected.size()) << name << ": no NUL stored";
+  };
+  text("editCost", "0.05");
+  check("checkMinCharge", REG_DWORD, Dword(true));
+  text("editMinCharge", "0.1");
+  check("checkDiscount", REG_DWORD, Dword(false));
+  text("editDiscount", "0.000");
+  check("checkConnCharge", REG_DWORD, Dword(false));
+  text("editConnCharge", "9");
+  for (const char* day : {"checkMon", "checkSat"}) check(day, REG_DWORD, Dword(true));
+  for (const char* day : {"checkTue", "checkWed", "checkThu", "checkFri", "checkSun"})
+    check(day, REG_DWORD, Dword(false));
+  check("editAfter", REG_BINARY, {0, 0, 0, 0, 0, 0, 0xE8, 0x3F});
+  check("editBefore", REG_BINARY, {0x55, 0x55, 0x55, 0x55, 0x55, 0x55, 0xD5, 0x3F});
+  EXPECT_EQ(Text(C(IDC_COMBOBOX1)), "Night");
+  EXPECT_TRUE(Enabled(C(IDC_BTNDELETE)));
+}
+
+TEST_F(OptionsTest, AmountEditsTakeDigitsAndOnePoint) {
+  app.Start();
+  Open();
+  Retype(C(IDC_EDITCOST), "1.2.5,3x-");
+  EXPECT_EQ(Text(C(IDC_EDITCOST)), "1.253");
+  Retype(C(IDC_EDITCOST), "123456789");
+  EXPECT_EQ(Text(C(IDC_EDITCOST)), "1234567") << "seven characters at most";
+}
+
+TEST_F(OptionsTest, IllegalCharactersAreRefusedAndTheNameOfferedAgain) {
+  app.Start();
+  Open();
+  ShowTimes();
+  Retype(C(IDC_EDITAFTER), "0000");
+  Retype(C(IDC_EDITBEFORE), "0000");
+  Click(C(IDC_BTNSAVEAS));
+  AnswerSaveBox(app, "a/b");
+  auto error = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->text, "Service contains an illegal character ( / )");
+  Answer(*error, IDOK);
+  auto again = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->title, "Save");
+  EXPECT_EQ(Text(GetDlgItem(again->window, IDC_INPUTEDIT)), "a/b");
+  Retype(GetDlgItem(again->window, IDC_INPUTEDIT), "Tom & Jerry");
+  Answer(*again, IDOK);
+  error = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->text, "Service contains an illegal character ( & )");
+  Screenshot(error->window, "telecom-preferences-ampersand");
+  Answer(*error, IDOK);
+  again = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(again);
+  Retype(GetDlgItem(again->window, IDC_INPUTEDIT), "   ");
+  Answer(*again, IDOK);
+  error = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->text, "Please enter a name for the service.");
+  Answer(*error, IDOK);
+  again = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(again);
+  Answer(*again, IDCANCEL);
+  Sleep(300);
+  EXPECT_TRUE(ServiceKeys().empty()) << "nothing saved";
+}
+
+TEST_F(OptionsTest, OverwriteAsksWhateverTheLetterCase) {
+  WriteService("Night", Service{.cost = "0.02"});
+  app.Start();
+  Open();
+  EXPECT_EQ(Text(C(IDC_EDITCOST)), "0.02") << "FormShow reads the first service";
+  EXPECT_EQ(Text(C(IDC_EDITAFTER)), "00:00");
+  Retype(C(IDC_EDITCOST), "0.07");
+  Save("NIGHT");
+  auto ask = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(ask);
+  EXPECT_EQ(ask->text, "Service exists. Overwrite?");
+  Answer(*ask, IDNO);
+  Sleep(300);
+  EXPECT_EQ(Value("Night", "editCost")->AsString(), "0.02");
+
+  Save("NIGHT");
+  ask = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(ask);
+  Answer(*ask, IDYES);
+  ASSERT_TRUE(WaitUntil([&] { return Value("Night", "editCost")->AsString() == "0.07"; }));
+  EXPECT_EQ(ServiceKeys(), std::vector<std::string>{"Night"}) << "the stored name keeps its case";
+  EXPECT_EQ(Text(C(IDC_COMBOBOX1)), "Night");
+}
+
+TEST_F(OptionsTest, IncompleteOrMissingValuesAreRefusedBeforeAnyWrite) {
+  app.Start();
+  Open();
+  ShowTimes();
+  Retype(C(IDC_EDITAFTER), "0800");
+  Save("Broken");
+  auto error = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->text, "'  :  :00' is not a valid time");
+  Answer(*error, IDOK);
+  Retype(C(IDC_EDITBEFORE), "1800");
+  Retype(C(IDC_EDITCOST), "");
+  PostMessageA(C(IDC_EDITCOST), WM_CHAR, '\b', 0);
+  Save("Broken");
+  error = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->text, "Please enter an amount for \"Cost per minute\".");
+  Answer(*error, IDOK);
+  Sleep(300);
+  EXPECT_TRUE(ServiceKeys().empty());
+}
+
+TEST_F(OptionsTest, DeletingTheLastServiceKeepsItsValuesShown) {
+  WriteService("Only", Service{.cost = "0.03"});
+  app.Start();
+  Open();
+  ASSERT_TRUE(Enabled(C(IDC_BTNDELETE)));
+  Click(C(IDC_BTNDELETE));
+  auto ask = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(ask);
+  EXPECT_EQ(ask->text, "Are you sure you want to delete this service?");
+  Answer(*ask, IDYES);
+  ASSERT_TRUE(WaitUntil([&] { return ServiceKeys().empty(); }));
+  EXPECT_TRUE(WaitUntil([&] { return !Enabled(C(IDC_BTNDELETE)); }));
+  EXPECT_EQ(SendMessageA(C(IDC_COMBOBOX1), CB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(Text(C(IDC_EDITCOST)), "0.03");
+}
+
+TEST_F(OptionsTest, CloseReloadsTheServicesButTheCloseBoxDoesNot) {
+  WriteService("Anytime", Service{.cost = "0.06"});
+  app.Start();
+  ASSERT_TRUE(WaitUntil([&] { return app.Label2() == "Calls will cost 0.0600 per min"; }));
+  Open();
+  Retype(C(IDC_EDITCOST), "0.09");
+  Save("Anytime");
+  auto ask = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(ask);
+  Answer(*ask, IDYES);
+  ASSERT_TRUE(WaitUntil([&] { return Value("Anytime", "editCost")->AsString() == "0.09"; }));
+  PostMessageA(form, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !Visible(form); }));
+  Sleep(600);
+  EXPECT_EQ(app.Label2(), "Calls will cost 0.0600 per min");
+
+  Open();
+  Click(C(IDC_BTNCLOSE));
+  ASSERT_TRUE(WaitUntil([&] { return !Visible(form); }));
+  EXPECT_TRUE(WaitUntil([&] { return app.Label2() == "Calls will cost 0.0900 per min"; }))
+      << app.Label2();
+}
+
+}  // namespace
+}  // namespace e2e
