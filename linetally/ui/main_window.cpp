@@ -11,6 +11,7 @@
 #include "linetally/resources/resource.h"
 #include "linetally/tariffs/amount.h"
 #include "linetally/tariffs/service_store.h"
+#include "linetally/ui/main_menu_decor.h"
 #include "linetally/ui/message_boxes.h"
 
 namespace lt {
@@ -56,6 +57,9 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       CreateControls();
+      menuDecor1 = CreateMenuDecor1(Handle(), mainMenu, [this](const std::string& text) {
+        ShowStandardError(Handle(), text);
+      });
       trayIcon = std::make_unique<MainTray>(Handle(), [this] { Restore1Click(); });
       SetTimer(Handle(), IDT_TIMER1, 250, nullptr);
       FormCreate();

@@ -28,6 +28,8 @@
 
 namespace lt {
 
+class TMenuDecor;
+
 class TfrmMain : public Window, public MonitorView, public DatabaseUi, public PreferencesHost {
  public:
   explicit TfrmMain(HWND applicationWindow);
@@ -137,6 +139,7 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi, public Pr
   bool statusBarMode = false;
   bool debugControlsShown = false;
   std::unique_ptr<MainTray> trayIcon;  // TrayIcon
+  std::unique_ptr<TMenuDecor> menuDecor1;  // MenuDecor1: pictures and bevels of the main menu
   bool amountFailed = false;
   std::unique_ptr<TfrmOptions> frmOptions;
   std::unique_ptr<TfrmApplication> frmApplication;
