@@ -10,7 +10,7 @@ source scripts/wine-common.sh
 program=${1:-linetally}
 case "$program" in
   linetally) exe=Linetally.exe targets=(Linetally linetally_demo) ;;
-  yearboard) exe=Yearboard.exe targets=(Yearboard) ;;
+  yearboard) exe=Yearboard.exe targets=(Yearboard calendar_standin) ;;
   *) echo "usage: scripts/run.sh [linetally|yearboard]" >&2; exit 2 ;;
 esac
 

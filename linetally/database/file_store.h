@@ -26,7 +26,7 @@ class FileStore {
   virtual std::string MoveAside(const std::string& path, const std::string& suggested) = 0;
 };
 
-// Over the C++ library (POSIX rename replaces atomically).
+// Over the C library, where rename replaces atomically (POSIX); on Windows use Win32FileStore.
 class StdFileStore : public FileStore {
  public:
   bool Exists(const std::string& path) override;

@@ -92,7 +92,7 @@ void TfrmMain::CreateToolBar() {
                              GetModuleHandleA(nullptr), nullptr);
   SendMessageA(toolBar1, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageA(toolBar1, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imageList1));
-  SendMessageA(toolBar1, TB_SETBUTTONSIZE, 0, MAKELPARAM(28, 24));
+  SendMessageA(toolBar1, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
   std::vector<TBBUTTON> buttons;
   for (const ToolButton& b : kToolButtons) {
     TBBUTTON button{};
@@ -103,6 +103,7 @@ void TfrmMain::CreateToolBar() {
     buttons.push_back(button);
   }
   SendMessageA(toolBar1, TB_ADDBUTTONSA, WPARAM(buttons.size()), reinterpret_cast<LPARAM>(buttons.data()));
+  SendMessageA(toolBar1, TB_SETBUTTONSIZE, 0, MAKELPARAM(28, 24));
   // Buttons carry the hand cursor, as links do.
   SetClassLongPtrA(toolBar1, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(LoadCursorA(nullptr, IDC_HAND)));
 }

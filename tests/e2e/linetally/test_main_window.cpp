@@ -4,6 +4,8 @@
 
 #include "linetally_app.h"
 
+#include <commctrl.h>
+
 namespace e2e {
 namespace {
 
@@ -288,6 +290,50 @@ TEST(MainWindowStartFailure, ANewSessionIsAddedToTheLogItCouldNotLoadYet) {
   const std::string file = app.WorkingFile();
   EXPECT_EQ(file.substr(0, log.size()), log) << "the old record is kept";
   EXPECT_NE(file.find(",Debug Session,0,\r\n", log.size()), std::string::npos) << file;
+}
+
+}  // namespace
+}  // namespace e2e
+
+namespace e2e {
+namespace {
+
+void PressWithControl(WORD key) {
+  INPUT inputs[4] = {};
+  const WORD keys[4] = {VK_CONTROL, key, key, VK_CONTROL};
+  for (int i = 0; i < 4; ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = keys[i];
+    inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+  }
+  SendInput(4, inputs, sizeof(INPUT));
+}
+
+TEST(MainWindowInput, ToolbarButtonsAndShortcutsRunTheirCommands) {
+  LinetallyApp app;
+  app.Start();
+  HWND toolbar = app.Control(IDC_TOOLBAR1);
+  RECT button{};
+  // The "New" button follows the first separator.
+  const LRESULT index = SendMessageA(toolbar, TB_COMMANDTOINDEX, IDM_NEW1, 0);
+  ASSERT_GE(index, 0);
+  button = *reinterpret_cast<const RECT*>(SendWithRemoteBuffer(toolbar, TB_GETITEMRECT, WPARAM(index), sizeof button).data());
+  // 28 x 24 on Windows; Wine's toolbar sizes buttons from the picture and its own padding.
+  EXPECT_GE(button.right - button.left, 16 + 7);
+  EXPECT_GE(button.bottom - button.top, 16 + 6);
+  ClickAt(toolbar, (button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  auto box = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(box) << "the toolbar's New";
+  EXPECT_EQ(box->text, "Current database is already empty.");
+  Answer(*box, IDOK);
+
+  SetForegroundWindow(app.Main());
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app.Main(); }));
+  PressWithControl('N');
+  box = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(box) << "Ctrl+N";
+  EXPECT_EQ(box->text, "Current database is already empty.");
+  Answer(*box, IDOK);
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 #include <sstream>
 
 #include "linetally/database/session_database.h"
+#ifdef _WIN32
+#include "linetally/database/file_store_win32.h"
+#endif
 
 namespace lt::testing {
 
@@ -47,7 +50,11 @@ class DatabaseTest : public ::testing::Test {
   std::filesystem::path folder = ScratchFolder();
   std::string prefix = folder.string() + "/";
   RegionalFormats formats = DayFirstFormats();
+#ifdef _WIN32
+  Win32FileStore files;  // the C library's rename does not replace a file on Windows
+#else
   StdFileStore files;
+#endif
   RecordingUi ui;
   SessionDatabase db{files, ui, formats, prefix};
 };
