@@ -216,6 +216,27 @@ TEST_F(OptionsTest, IncompleteOrMissingValuesAreRefusedBeforeAnyWrite) {
   EXPECT_TRUE(ServiceKeys().empty());
 }
 
+TEST_F(OptionsTest, TimeFieldLeftIncompleteIsRefusedUntilEscape) {
+  app.Start();
+  Open();
+  ShowTimes();
+  HWND after = C(IDC_EDITAFTER);
+  PostMessageA(after, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));  // the click gives it focus
+  PostMessageA(after, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+  Sleep(200);
+  TypeChars(after, "1");
+  ASSERT_TRUE(WaitUntil([&] { return Text(after) == "1_:__"; })) << Text(after);
+  Click(C(IDC_CHECKMON));  // the focus leaves the field
+  auto refusal = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(refusal);
+  EXPECT_EQ(refusal->text, "Invalid input value.  Use escape key to abandon changes");
+  Answer(*refusal, IDOK);
+  Sleep(200);
+  PressKey(after, VK_ESCAPE);
+  EXPECT_TRUE(WaitUntil([&] { return Text(after) == "__:__"; })) << Text(after);
+  EXPECT_TRUE(Visible(form)) << "Escape abandons the edit, not the dialog";
+}
+
 TEST_F(OptionsTest, DeletingTheLastServiceKeepsItsValuesShown) {
   WriteService("Only", Service{.cost = "0.03"});
   app.Start();
