@@ -107,6 +107,36 @@ TEST_F(ApplicationTest, NewSymbolShowsAtOnceInThePanelsAndTheTelecomLabels) {
   EXPECT_EQ(Text(Find(options, IDC_LABEL8)), "EUR");
 }
 
+TEST_F(ApplicationTest, RefusedWritesAreReportedAndTheDialogStaysOpen) {
+  Open();
+  DeleteRegistryTree(HKEY_CURRENT_USER, kLinetallyKey);
+  Click(C(IDOK));
+  auto error = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->text, "Failed to set data for 'checkStartMin'");
+  Answer(*error, IDOK);
+  EXPECT_TRUE(Visible(form));
+
+  // No machine-wide start-up list to write to: the user's values still stand.
+  WriteRegistry(HKEY_CURRENT_USER, kLinetallyKey, "checkStartEvery", REG_DWORD, {0, 0, 0, 0});
+  DeleteRegistryTree(HKEY_LOCAL_MACHINE, kRunKey);
+  Click(C(IDC_CHECKSTARTEVERY));
+  Click(C(IDOK));
+  error = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->text, "Failed to set data for 'Linetally'");
+  Answer(*error, IDOK);
+  EXPECT_TRUE(Visible(form));
+  EXPECT_EQ(Flag("checkStartEvery"), (std::vector<uint8_t>{1, 0, 0, 0}));
+
+  // Back on the user's hive after the failure: the next OK works.
+  WriteRegistryString(HKEY_LOCAL_MACHINE, kRunKey, "Other", "x");
+  Retype(C(IDC_EDITCURRENCY), "$");
+  Confirm();
+  EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, kLinetallyKey, "editCurrency")->AsString(), "$");
+  EXPECT_TRUE(RunEntry());
+}
+
 TEST_F(ApplicationTest, CancelChangesNothing) {
   Open();
   Click(C(IDC_CHECKSTARTEVERY));

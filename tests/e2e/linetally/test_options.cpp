@@ -72,6 +72,11 @@ TEST_F(OptionsTest, FirstShowingWithNoService) {
   Screenshot(form, "telecom-preferences-prices");
   ShowTimes();
   Screenshot(form, "telecom-preferences-times");
+  PostMessageA(form, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !Visible(form); }));
+  Open();
+  EXPECT_TRUE(Visible(GetDlgItem(form, IDC_TABSHEET2))) << "the page left last shows again";
+  EXPECT_FALSE(Visible(GetDlgItem(form, IDC_TABSHEET1)));
 }
 
 TEST_F(OptionsTest, SavingWritesAllSixteenValuesWithTheirTypes) {
