@@ -10,6 +10,15 @@ constexpr const char* kRefusal = "Invalid input value.  Use escape key to abando
 
 }  // namespace
 
+// The control may outlive this object while its form is torn down: give it back its own
+// procedure.
+TimeMaskEdit::~TimeMaskEdit() {
+  if (edit && IsWindow(edit)) {
+    SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    SetWindowLongPtrA(edit, GWLP_USERDATA, 0);
+  }
+}
+
 void TimeMaskEdit::Attach(HWND control) {
   edit = control;
   SendMessageA(edit, EM_LIMITTEXT, TimeMask::kLength, 0);

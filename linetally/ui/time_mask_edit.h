@@ -14,6 +14,7 @@ namespace lt {
 class TimeMaskEdit {
  public:
   TimeMaskEdit() = default;
+  ~TimeMaskEdit();
   TimeMaskEdit(const TimeMaskEdit&) = delete;
   TimeMaskEdit& operator=(const TimeMaskEdit&) = delete;
 
