@@ -182,6 +182,45 @@ TEST_F(TrayIconWin32Test, ApplicationMinimiseReachesTheTrayIcon) {
   EXPECT_EQ(minimized, 1);
 }
 
+TEST_F(TrayIconWin32Test, HidingIntoTheTrayAndShowingAgainMoveTheRealWindows) {
+  ShowWindow(form, SW_SHOWNORMAL);
+  TZqTrayIcon95& icon = tray->Component();
+  icon.SetActive(true);
+  ANIMATIONINFO before{sizeof before, 0};
+  SystemParametersInfoA(SPI_GETANIMATION, sizeof before, &before, 0);
+
+  icon.HideApplication();  // the default options close the forms, at once
+  EXPECT_FALSE(IsWindowVisible(form));
+  EXPECT_FALSE(IsWindowVisible(app));
+  EXPECT_EQ(GetWindow(app, GW_OWNER), ExistingParkingWindow());
+
+  icon.SetOptions(0);
+  icon.ShowApplication();
+  PumpFor(100);
+  EXPECT_TRUE(IsWindowVisible(form));
+  EXPECT_TRUE(IsWindowVisible(app));
+  EXPECT_EQ(GetWindow(app, GW_OWNER), nullptr);
+
+  icon.HideApplication();  // without closing: minimised without animation, then hidden
+  PumpFor(100);
+  EXPECT_FALSE(IsWindowVisible(form));
+  EXPECT_FALSE(IsWindowVisible(app));
+  EXPECT_EQ(GetWindow(app, GW_OWNER), nullptr);
+  ANIMATIONINFO after{sizeof after, 0};
+  SystemParametersInfoA(SPI_GETANIMATION, sizeof after, &after, 0);
+  EXPECT_EQ(after.iMinAnimate, before.iMinAnimate);
+
+  icon.SetOptions(Bit(TZqTrayIconOption::toHideTaskBarIconOnShowApp));
+  icon.ShowApplication();
+  PumpFor(100);
+  EXPECT_TRUE(IsWindowVisible(form));
+  EXPECT_FALSE(IsWindowVisible(app));
+  ShowWindow(app, SW_SHOWNORMAL);
+  SendMessageA(form, WM_CLOSE, 0, 0);  // the close hook hides the application window again
+  PumpFor(100);
+  EXPECT_FALSE(IsWindowVisible(app));
+}
+
 std::vector<std::string>* closeLog = nullptr;
 LRESULT CALLBACK LoggingProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CLOSE && closeLog) closeLog->push_back("form closes");
