@@ -83,7 +83,6 @@ class TMenuDecor {
 
   TMenuDecorItem& AddItem();
   const std::vector<std::unique_ptr<TMenuDecorItem>>& Items() const { return items; }
-  HWND Owner() const { return owner; }
 
   TMenuDecorBar MenuBar;
   void SetWallpaper(TPicture bitmap) { wallpaper = std::move(bitmap); }
