@@ -67,6 +67,36 @@ TEST(MenuDecorWindow, BindingMakesTheItemOwnerDrawnAndRestoringGivesTheTextBack)
   EXPECT_EQ(Read(f.file, kIdOpen).text, "&Open...\tCtrl+O");
 }
 
+TEST(MenuDecorWindow, MenuLoopAndColourChangeReapplyTheOwnerDrawState) {
+  DecorFixture f;
+  TMenuDecorItem& item = f.decor->AddItem();
+  item.Bind(f.menuBar, kIdExit);
+  f.decor->Refresh(&item, TRefreshAction::RA_RESTORE);
+  SendMessageA(f.window, WM_ENTERMENULOOP, FALSE, 0);
+  EXPECT_TRUE(Read(f.file, kIdExit).type & MFT_OWNERDRAW);
+  f.decor->MenuRefresh = TRefreshAction::RA_RESTORE;
+  SendMessageA(f.window, WM_SYSCOLORCHANGE, 0, 0);
+  EXPECT_EQ(Read(f.file, kIdExit).text, "E&xit");
+  f.decor->MenuRefresh = TRefreshAction::RA_NONE;
+  f.decor->Refresh(nullptr, TRefreshAction::RA_REFRESH);
+  SendMessageA(f.window, WM_ENTERMENULOOP, FALSE, 0);
+  EXPECT_TRUE(Read(f.file, kIdExit).type & MFT_OWNERDRAW) << "nothing done";
+}
+
+TEST(MenuDecorWindow, CursorWhileAMenuIsOpen) {
+  DecorFixture f;
+  const HCURSOR before = SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+  const HCURSOR arrow = GetCursor();
+  EXPECT_EQ(SendMessageA(f.window, WM_SETCURSOR, WPARAM(f.window), MAKELPARAM(HTCLIENT, 0)), FALSE)
+      << "no Cursor set: the window's own answer";
+  f.decor->Cursor = LoadCursorA(nullptr, IDC_CROSS);
+  EXPECT_EQ(SendMessageA(f.window, WM_SETCURSOR, WPARAM(f.window), MAKELPARAM(HTCLIENT, 0)), TRUE);
+  EXPECT_EQ(GetCursor(), f.decor->Cursor);
+  EXPECT_EQ(SendMessageA(f.window, WM_SETCURSOR, WPARAM(f.window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE);
+  EXPECT_EQ(GetCursor(), arrow) << "the saved cursor is back";
+  SetCursor(before);
+}
+
 TEST(MenuDecorWindow, DecorationsUnhookInAnyOrder) {
   DecorFixture f;
   const LONG_PTR fixtureHook = GetWindowLongPtrA(f.window, GWLP_WNDPROC);
