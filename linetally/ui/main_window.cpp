@@ -11,6 +11,7 @@
 #include "linetally/resources/resource.h"
 #include "linetally/tariffs/amount.h"
 #include "linetally/tariffs/service_store.h"
+#include "linetally/ui/help_links.h"
 #include "linetally/ui/main_menu_decor.h"
 #include "linetally/ui/message_boxes.h"
 
@@ -93,11 +94,9 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Exit1Click();
       return answer;
     }
-    case WM_HELP: {
-      const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
-      WinHelpA(Handle(), helpFile.c_str(), HELP_CONTEXT, info->dwContextId);
+    case WM_HELP:
+      HelpViewer(helpFile).FormHelp(Handle(), lParam, kMainWindowHelp);
       return TRUE;
-    }
     case WM_DESTROY:
       FormDestroy();
       PostQuitMessage(0);
