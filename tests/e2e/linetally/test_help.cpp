@@ -92,6 +92,32 @@ TEST(Help, MenuCommandsAndF1AskForTheFileNextToTheProgram) {
   EXPECT_TRUE(app.Program().WaitForExit(5000).has_value());
 }
 
+TEST(Help, F1InEachDialogAsksForItsTopic) {
+  HelpRecorder viewer;
+  LinetallyApp app;
+  ShipHelp(app);
+  app.Start();
+  const struct {
+    int command;
+    const char* form;
+    long context;
+  } dialogs[] = {{IDM_TELECOMSERVICES1, "TfrmOptions", 2050}, {IDM_APPLICATION1, "TfrmApplication", 2100}};
+  size_t expected = 0;
+  for (const auto& dialog : dialogs) {
+    PostCommand(app.Main(), dialog.command);
+    HWND form = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return Visible(form = FindTopWindow(app.Program().Id(), dialog.form)); }))
+        << dialog.form;
+    PressF1On(form);
+    ASSERT_TRUE(viewer.WaitFor(++expected)) << dialog.form;
+    EXPECT_EQ(viewer.requests.back().command, kHelpContext) << dialog.form;
+    EXPECT_EQ(viewer.requests.back().data, dialog.context) << dialog.form;
+    EXPECT_EQ(Lower(viewer.requests.back().file), Lower(app.Folder().File("Lnt.hlp")));
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !Visible(form); })) << dialog.form;
+  }
+}
+
 // The box's Help button does nothing under Wine; F1 in the box asks for the same topic.
 TEST(Help, F1OnTheSizeWarningAsksForTopic8030) {
   HelpRecorder viewer;
