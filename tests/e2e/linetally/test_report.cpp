@@ -129,6 +129,24 @@ TEST(Report, ALongReportGoesOnToTheNextPageWithoutANewHeader) {
   Exit(app);
 }
 
+TEST(Report, ASessionInProgressIsInNeitherTotal) {
+  LinetallyApp app;
+  app.Folder().Write("Lnt.dat", "07/12/2026 09:15:02,07/12/2026 09:16:02,60,Office link,0.5,\r\n");
+  StartWhenNoOtherCopyRuns(app);
+  app.ShowDebugButton();
+  HWND button = app.Control(IDC_BUTTON1);
+  Click(button);
+  ASSERT_TRUE(WaitUntil([&] { return app.Label1() == "Debugging for " + DurationOf(3); }, 10000)) << app.Label1();
+
+  const auto text = PrintFromMenu(app, "Office link");
+  ASSERT_TRUE(text.has_value()) << "no printout arrived";
+  EXPECT_NE(text->find("TOTAL TIME = 000:01:00 / TOTAL COST = \xC2\xA3" "0.50"), std::string::npos) << *text;
+
+  Click(button);  // the session ends and is logged
+  EXPECT_TRUE(WaitUntil([&] { return app.Rows().size() == 2; }));
+  Exit(app);
+}
+
 TEST(Report, CancellingThePrintDialogPrintsNothing) {
   LinetallyApp app;
   StartWhenNoOtherCopyRuns(app);
