@@ -12,6 +12,7 @@ namespace {
 const char kClassName[] = "YearboardGrid";
 const COLORREF kGridLineColor = RGB(192, 192, 192);
 const COLORREF kBackgroundColor = RGB(128, 128, 128);
+constexpr DWORD kUpdateIntervalMs = 30;
 
 int ScreenLogPixels(int index) {
   HDC screen = GetDC(nullptr);
@@ -71,6 +72,7 @@ void GridWindow::Create(HWND parent, int id, int x, int y, int width, int height
   RegisterGridClass();
   tppX = ScreenTwipsPerPixelX();
   tppY = ScreenTwipsPerPixelY();
+  logPixelsY = ScreenLogPixels(LOGPIXELSY);
   // No border of its own: the planner frames its grids with labels.
   HWND hwnd = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP |
                               WS_CLIPSIBLINGS, x, y, width, height, parent,
@@ -102,8 +104,13 @@ void GridWindow::OnModelChanged(const CellSpan* span) {
   if (span && PixelRect(span->row0, span->col0, first) && PixelRect(span->row1, span->col1, last)) {
     RECT area{first.left, first.top, last.right + 1, last.bottom + 1};
     InvalidateRect(hwnd, &area, FALSE);
-    // Cell changes show at once, so a year visibly fills in while it loads.
-    UpdateWindow(hwnd);
+    // Cell changes show soon, so a year visibly fills in while it loads, but a burst of
+    // them is painted together rather than cell by cell.
+    const DWORD now = GetTickCount();
+    if (now - lastUpdate >= kUpdateIntervalMs) {
+      UpdateWindow(hwnd);
+      lastUpdate = GetTickCount();
+    }
     return;
   }
   UpdateScrollBars();
@@ -154,7 +161,7 @@ HFONT GridWindow::FontFor(double points) {
     fonts.clear();
     fontFace = model.FontName();
   }
-  const int height = -static_cast<int>(std::lround(points * ScreenLogPixels(LOGPIXELSY) / 72.0));
+  const int height = -static_cast<int>(std::lround(points * logPixelsY / 72.0));
   auto found = fonts.find(height);
   if (found == fonts.end()) {
     HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
@@ -165,34 +172,69 @@ HFONT GridWindow::FontFor(double points) {
   return found->second.Get();
 }
 
-void GridWindow::PaintCell(HDC dc, int r, int c, const RECT& rect) {
+void GridWindow::PaintCell(HDC dc, int r, int c, const RECT& rect, bool focused) {
   const bool fixed = r < model.FixedRows() || c < model.FixedCols();
   FillSolid(dc, rect, ToColorRef(model.CellBackColor(r, c)));
   const std::string& text = model.Text(r, c);
   if (!text.empty()) {
-    SelectGuard font(dc, FontFor(model.CellFontSize(r, c)));
+    // Fonts are switched only when a cell needs another one.
+    HFONT font = FontFor(model.CellFontSize(r, c));
+    if (font != selectedFont) {
+      SelectObject(dc, font);
+      selectedFont = font;
+    }
     SetTextColor(dc, GetSysColor(fixed ? COLOR_BTNTEXT : COLOR_WINDOWTEXT));
-    SetBkMode(dc, TRANSPARENT);
     RECT inner{rect.left + 2, rect.top + 1, rect.right - 2, rect.bottom - 1};
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &inner,
-              AlignmentFlags(model.CellAlignment(r, c)) | DT_SINGLELINE | DT_NOPREFIX);
-    SetBkMode(dc, OPAQUE);
+    const Alignment alignment = model.CellAlignment(r, c);
+    if (alignment == Alignment::LeftTop) {
+      // Most cells (the day numbers): no measuring needed.
+      ExtTextOutA(dc, inner.left, inner.top, ETO_CLIPPED, &inner, text.c_str(),
+                  static_cast<UINT>(text.size()), nullptr);
+    } else {
+      DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &inner,
+                AlignmentFlags(alignment) | DT_SINGLELINE | DT_NOPREFIX);
+    }
   }
-  // Fixed cells look raised; the others are divided by light lines.
-  if (fixed) {
-    RECT top{rect.left, rect.top, rect.right, rect.top + 1};
-    RECT left{rect.left, rect.top, rect.left + 1, rect.bottom};
-    FillSolid(dc, top, GetSysColor(COLOR_BTNHIGHLIGHT));
-    FillSolid(dc, left, GetSysColor(COLOR_BTNHIGHLIGHT));
-  }
-  const COLORREF line = fixed ? GetSysColor(COLOR_BTNSHADOW) : kGridLineColor;
-  RECT right{rect.right - 1, rect.top, rect.right, rect.bottom};
-  RECT bottom{rect.left, rect.bottom - 1, rect.right, rect.bottom};
-  FillSolid(dc, right, line);
-  FillSolid(dc, bottom, line);
-  if (!fixed && r == model.Row() && c == model.Col() && GetFocus() == window.Get()) {
+  if (focused && !fixed && r == model.Row() && c == model.Col()) {
     RECT focus{rect.left + 1, rect.top + 1, rect.right - 2, rect.bottom - 2};
     DrawFocusRect(dc, &focus);
+  }
+}
+
+// The lines are drawn once per row and column rather than per cell: fixed cells look raised
+// (light top and left edges, shadowed right and bottom), the others are divided by light lines.
+void GridWindow::PaintLines(HDC dc, const std::vector<Span>& rows, const std::vector<Span>& cols) {
+  if (rows.empty() || cols.empty()) return;
+  const int left = cols.front().from, right = cols.back().to;
+  const int top = rows.front().from, bottom = rows.back().to;
+  int fixedBottom = top, fixedRight = left;
+  for (const Span& row : rows) {
+    if (row.index < model.FixedRows()) fixedBottom = row.to;
+  }
+  for (const Span& col : cols) {
+    if (col.index < model.FixedCols()) fixedRight = col.to;
+  }
+  const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+  for (const Span& row : rows) {
+    if (row.index < model.FixedRows()) {
+      FillSolid(dc, RECT{left, row.from, right, row.from + 1}, highlight);
+      FillSolid(dc, RECT{left, row.to - 1, right, row.to}, shadow);
+    } else {
+      FillSolid(dc, RECT{left, row.from, fixedRight, row.from + 1}, highlight);
+      FillSolid(dc, RECT{left, row.to - 1, fixedRight, row.to}, shadow);
+      FillSolid(dc, RECT{fixedRight, row.to - 1, right, row.to}, kGridLineColor);
+    }
+  }
+  for (const Span& col : cols) {
+    if (col.index < model.FixedCols()) {
+      FillSolid(dc, RECT{col.from, top, col.from + 1, bottom}, highlight);
+      FillSolid(dc, RECT{col.to - 1, top, col.to, bottom}, shadow);
+    } else {
+      FillSolid(dc, RECT{col.from, top, col.from + 1, fixedBottom}, highlight);
+      FillSolid(dc, RECT{col.to - 1, top, col.to, fixedBottom}, shadow);
+      FillSolid(dc, RECT{col.to - 1, fixedBottom, col.to, bottom - 1}, kGridLineColor);
+    }
   }
 }
 
@@ -208,13 +250,22 @@ void GridWindow::Paint() {
     HDC dc = memory.Get();
     SetViewportOrgEx(dc, -area.left, -area.top, nullptr);
     FillSolid(dc, area, kBackgroundColor);
-    for (const Span& row : RowSpans(area.bottom)) {
+    const std::vector<Span> rows = RowSpans(area.bottom);
+    const std::vector<Span> cols = ColSpans(area.right);
+    const bool focused = GetFocus() == window.Get();
+    HGDIOBJ originalFont = GetCurrentObject(dc, OBJ_FONT);
+    selectedFont = nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    for (const Span& row : rows) {
       if (row.to <= area.top) continue;
-      for (const Span& col : ColSpans(area.right)) {
+      for (const Span& col : cols) {
         if (col.to <= area.left) continue;
-        PaintCell(dc, row.index, col.index, RECT{col.from, row.from, col.to, row.to});
+        PaintCell(dc, row.index, col.index, RECT{col.from, row.from, col.to, row.to}, focused);
       }
     }
+    SetBkMode(dc, OPAQUE);
+    SelectObject(dc, originalFont);
+    PaintLines(dc, rows, cols);
     SetViewportOrgEx(dc, 0, 0, nullptr);
     BitBlt(target, area.left, area.top, width, height, dc, 0, 0, SRCCOPY);
   }

@@ -36,7 +36,8 @@ class GridWindow {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnModelChanged(const CellSpan* span);
   void Paint();
-  void PaintCell(HDC dc, int r, int c, const RECT& rect);
+  void PaintCell(HDC dc, int r, int c, const RECT& rect, bool focused);
+  void PaintLines(HDC dc, const std::vector<Span>& rows, const std::vector<Span>& cols);
   void UpdateScrollBars();
   void OnScroll(int bar, int code);
   void Notify(unsigned code, LPARAM lParam);
@@ -55,6 +56,9 @@ class GridWindow {
   bool updatingBars = false;
   int tppX = 15;
   int tppY = 15;
+  int logPixelsY = 96;
+  HFONT selectedFont = nullptr;  // while painting
+  unsigned long lastUpdate = 0;  // tick of the last immediate repaint
 };
 
 }  // namespace yb

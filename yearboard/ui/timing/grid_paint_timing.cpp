@@ -1,0 +1,78 @@
+// Times painting the whole year grid: a year laid out as the planner does it, at the design
+// size, repainted N times (InvalidateRect + UpdateWindow). Run under Wine by hand:
+//   scripts/wine-run.sh .../grid_paint_timing.exe [repaints]
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "yearboard/grid/grid_window_win32.h"
+#include "yearboard/model/planner_layout.h"
+#include "yearboard/model/year_planner.h"
+
+namespace {
+
+class QuietView : public yb::PlannerView {
+ public:
+  void SetStatusText(const std::string&) override {}
+  void BeginProgress() override {}
+  void SetProgress(float) override {}
+  void EndProgress() override {}
+  yb::Color PickColor(yb::Color preset) override { return preset; }
+};
+
+double Milliseconds(LONGLONG ticks) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int repaints = argc > 1 ? std::atoi(argv[1]) : 200;
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "GridPaintTiming";
+  RegisterClassA(&wc);
+  HWND parent = CreateWindowA("GridPaintTiming", "Grid paint timing", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                              760, 420, nullptr, nullptr, wc.hInstance, nullptr);
+  QuietView view;
+  yb::YearPlanner planner(view, yb::Formats{});
+  planner.PreparePlanner();
+  planner.ShownYear = 2026;
+  planner.BuildYearGrid();
+  for (int m = 1; m <= 12; ++m) {
+    for (int c = 3; c <= 30; c += 3) planner.flxPlanner.SetCellBackColor(m, c, 65280);
+  }
+  yb::ApplyYearGridSizes(planner.flxPlanner, yb::SizeYearGrid(9990, 5190));
+  yb::GridWindow grid(planner.flxPlanner);
+  const int tppX = yb::ScreenTwipsPerPixelX(), tppY = yb::ScreenTwipsPerPixelY();
+  grid.Create(parent, 1, 3, 3, 9990 / tppX, 5190 / tppY);
+  UpdateWindow(grid.Handle());
+
+  LARGE_INTEGER from, to;
+  QueryPerformanceCounter(&from);
+  for (int i = 0; i < repaints; ++i) {
+    InvalidateRect(grid.Handle(), nullptr, FALSE);
+    UpdateWindow(grid.Handle());
+  }
+  GdiFlush();
+  QueryPerformanceCounter(&to);
+  const double total = Milliseconds(to.QuadPart - from.QuadPart);
+  std::printf("painted the year grid %d times: %.3f ms each\n", repaints, total / repaints);
+
+  // One day cell, as while a year loads (redraw switched on after each painted day).
+  QueryPerformanceCounter(&from);
+  for (int i = 0; i < repaints; ++i) {
+    planner.flxPlanner.SetRedraw(false);
+    planner.flxPlanner.SetCellBackColor(5, 10, i % 2 ? 255 : 65280);
+    planner.flxPlanner.SetRedraw(true);
+  }
+  QueryPerformanceCounter(&to);
+  std::printf("repainted one day cell %d times: %.3f ms each\n", repaints,
+              Milliseconds(to.QuadPart - from.QuadPart) / repaints);
+  DestroyWindow(parent);
+  return 0;
+}
