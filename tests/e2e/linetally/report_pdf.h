@@ -79,6 +79,19 @@ inline std::string PdfText(const std::string& name) {
   return text;
 }
 
+inline std::string HyphensRestored(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, "\xC2\xAD") == 0) {
+      out += '-';
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 // The text of a new PDF in which `last` follows `marker`. Jobs of other tests may still be
 // on their way, so each new PDF is looked at; cups-pdf writes a job out over a while, and a
 // PDF read early gives its first pages only. The glyph named "hyphen" reads back as a soft
@@ -90,8 +103,7 @@ inline std::optional<std::string> WaitForPrintout(const std::set<std::string>& b
       [&] {
         for (const std::string& name : PdfFiles()) {
           if (before.count(name)) continue;
-          std::string text = PdfText(name);
-          for (size_t at; (at = text.find("\xC2\xAD")) != std::string::npos;) text.replace(at, 2, "-");
+          const std::string text = HyphensRestored(PdfText(name));
           const size_t at = text.find(marker);
           if (at != std::string::npos && text.find(last, at) != std::string::npos) {
             found = text;

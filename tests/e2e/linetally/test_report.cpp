@@ -12,13 +12,19 @@ namespace {
 const std::string kEquals(62, '='), kHyphens(62, '-');
 const std::string kHeader = "Date        Time   Service                 Duration   Cost";
 
-std::string Padded(const std::string& text, size_t width) {
-  return text.size() < width ? text + std::string(width - text.size(), ' ') : text;
+void AppendPadded(std::string& line, const std::string& text, size_t width) {
+  line += text;
+  if (text.size() < width) line.append(width - text.size(), ' ');
 }
 
 // The report row of a list row, from what the window shows.
 std::string RowLine(const std::vector<std::string>& row, bool showDate) {
-  std::string line = Padded(showDate ? row[0] : "", 12) + Padded(row[1], 7) + Padded(row[2], 24) + Padded(row[3], 11) + row[4];
+  std::string line;
+  AppendPadded(line, showDate ? row[0] : std::string(), 12);
+  AppendPadded(line, row[1], 7);
+  AppendPadded(line, row[2], 24);
+  AppendPadded(line, row[3], 11);
+  line += row[4];
   while (!line.empty() && line.back() == ' ') line.pop_back();
   return line;
 }
@@ -103,7 +109,8 @@ TEST(Report, ALongReportGoesOnToTheNextPageWithoutANewHeader) {
   for (int i = 0; i < 200; ++i) {
     // Days 1 to 12 read the same with the day or the month first.
     const int d = i / 3 % 12 + 1;
-    const std::string day = (d < 10 ? "0" : "") + std::to_string(d);
+    std::string day = std::to_string(d);
+    if (d < 10) day.insert(day.begin(), '0');
     file += day + "/11/2026 10:00:00," + day + "/11/2026 10:01:00,60,Line " + std::to_string(i) + ",0.05,\r\n";
   }
   app.Folder().Write("Lnt.dat", file);
