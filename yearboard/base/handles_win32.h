@@ -1,5 +1,6 @@
 #pragma once
-// Small owners of Win32 handles: a GDI object, a memory DC with its bitmap, a window.
+// Small owners of Win32 handles: a GDI object, a memory DC with its bitmap, a window; and
+// the Win32 colour of a colour value.
 #include <windows.h>
 
 #include <utility>
@@ -27,19 +28,6 @@ class GdiObject {
 
  private:
   T handle = nullptr;
-};
-
-// Selects an object into a DC for a scope.
-class SelectGuard {
- public:
-  SelectGuard(HDC dc, HGDIOBJ object) : dc(dc), old(SelectObject(dc, object)) {}
-  SelectGuard(const SelectGuard&) = delete;
-  SelectGuard& operator=(const SelectGuard&) = delete;
-  ~SelectGuard() { SelectObject(dc, old); }
-
- private:
-  HDC dc;
-  HGDIOBJ old;
 };
 
 // An off-screen surface compatible with a window DC, for flicker-free painting.
@@ -75,7 +63,6 @@ class Window {
     handle = value;
   }
   HWND Get() const { return handle; }
-  HWND Release() { return std::exchange(handle, nullptr); }
 
  private:
   HWND handle = nullptr;

@@ -13,6 +13,7 @@ const char kClassName[] = "YearboardGrid";
 const COLORREF kGridLineColor = RGB(192, 192, 192);
 const COLORREF kBackgroundColor = RGB(128, 128, 128);
 constexpr DWORD kUpdateIntervalMs = 30;
+constexpr UINT_PTR kFlushTimer = 1;
 
 int ScreenLogPixels(int index) {
   HDC screen = GetDC(nullptr);
@@ -102,19 +103,35 @@ void GridWindow::OnModelChanged(const CellSpan* span) {
   if (!hwnd) return;
   RECT first{}, last{};
   if (span && PixelRect(span->row0, span->col0, first) && PixelRect(span->row1, span->col1, last)) {
-    RECT area{first.left, first.top, last.right + 1, last.bottom + 1};
-    InvalidateRect(hwnd, &area, FALSE);
-    // Cell changes show soon, so a year visibly fills in while it loads, but a burst of
-    // them is painted together rather than cell by cell.
-    const DWORD now = GetTickCount();
-    if (now - lastUpdate >= kUpdateIntervalMs) {
-      UpdateWindow(hwnd);
-      lastUpdate = GetTickCount();
+    const RECT area{first.left, first.top, last.right + 1, last.bottom + 1};
+    UnionRect(&pending, &pending, &area);
+    // Cell changes show soon, so a year visibly fills in while it loads, but a burst of them
+    // is painted together rather than cell by cell; the timer paints the rest of a burst.
+    if (GetTickCount() - lastUpdate >= kUpdateIntervalMs) {
+      FlushPending(true);
+    } else if (!timerSet) {
+      timerSet = SetTimer(hwnd, kFlushTimer, kUpdateIntervalMs, nullptr) != 0;
     }
     return;
   }
+  FlushPending(false);
   UpdateScrollBars();
   InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void GridWindow::FlushPending(bool paintNow) {
+  HWND hwnd = window.Get();
+  if (timerSet) {
+    KillTimer(hwnd, kFlushTimer);
+    timerSet = false;
+  }
+  if (IsRectEmpty(&pending)) return;
+  InvalidateRect(hwnd, &pending, FALSE);
+  SetRectEmpty(&pending);
+  if (paintNow) {
+    UpdateWindow(hwnd);
+    lastUpdate = GetTickCount();
+  }
 }
 
 std::vector<GridWindow::Span> GridWindow::RowSpans(int limit) const {
@@ -343,6 +360,9 @@ LRESULT GridWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: Paint(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SIZE: UpdateScrollBars(); return 0;
+    case WM_TIMER:
+      if (wParam == kFlushTimer) FlushPending(false);
+      return 0;
     case WM_SETFOCUS: case WM_KILLFOCUS: InvalidateRect(hwnd, nullptr, FALSE); return 0;
     case WM_HSCROLL: OnScroll(SB_HORZ, LOWORD(wParam)); return 0;
     case WM_VSCROLL: OnScroll(SB_VERT, LOWORD(wParam)); return 0;

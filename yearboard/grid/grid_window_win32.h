@@ -35,6 +35,7 @@ class GridWindow {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnModelChanged(const CellSpan* span);
+  void FlushPending(bool paintNow);
   void Paint();
   void PaintCell(HDC dc, int r, int c, const RECT& rect, bool focused);
   void PaintLines(HDC dc, const std::vector<Span>& rows, const std::vector<Span>& cols);
@@ -59,6 +60,8 @@ class GridWindow {
   int logPixelsY = 96;
   HFONT selectedFont = nullptr;  // while painting
   unsigned long lastUpdate = 0;  // tick of the last immediate repaint
+  RECT pending{};                // changed cells not yet invalidated
+  bool timerSet = false;
 };
 
 }  // namespace yb

@@ -30,6 +30,8 @@ class WaitCursor {
   HCURSOR previous;
 };
 
+constexpr unsigned long kProgressIntervalMs = 100;
+
 }  // namespace
 
 void frmYearPlanner::Form_Load() {
@@ -119,6 +121,8 @@ void frmYearPlanner::SetStatusText(const std::string& text) {
 }
 
 void frmYearPlanner::BeginProgress() {
+  progressValue = 1;
+  progressTick = GetTickCount();
   SendMessageA(pbrProgress, PBM_SETPOS, 1, 0);
   ShowWindow(sbrStatus, SW_HIDE);
   RECT status;
@@ -132,8 +136,14 @@ void frmYearPlanner::BeginProgress() {
 }
 
 void frmYearPlanner::SetProgress(float value) {
-  SendMessageA(pbrProgress, PBM_SETPOS, static_cast<WPARAM>(value < 0 ? 0 : value), 0);
+  // The bar moves a day at a time, and is painted a few times a second rather than for
+  // every item: painting it is far slower than loading an item.
+  const int position = value < 0 ? 0 : static_cast<int>(value);
+  if (position == progressValue || GetTickCount() - progressTick < kProgressIntervalMs) return;
+  progressValue = position;
+  SendMessageA(pbrProgress, PBM_SETPOS, static_cast<WPARAM>(position), 0);
   UpdateWindow(pbrProgress);
+  progressTick = GetTickCount();
 }
 
 void frmYearPlanner::EndProgress() {

@@ -78,6 +78,8 @@ class frmYearPlanner : public PlannerView {
   GdiObject<HBRUSH> yearBrush;
   GdiObject<HBITMAP> arrowUp, arrowDown;
   bool Resizing = false;
+  int progressValue = 0;
+  unsigned long progressTick = 0;  // when the bar was last painted
   bool unloaded = false;
   int tppX = 15, tppY = 15;
 };
