@@ -42,6 +42,10 @@ TEST(YearGrid, ShowsTheCurrentYearWithWeekendColoursAndTheMasterCategories) {
   EXPECT_EQ(App::CellColor(categories, 1, 1), 65280u);
   EXPECT_EQ(App::CellColor(categories, 2, 1), 65280u);
   EXPECT_EQ(app.Status(), "");
+  // After the load the progress bar is gone and the status bar back.
+  EXPECT_FALSE(Visible(app.Control(IDC_PBRPROGRESS)));
+  EXPECT_TRUE(Visible(app.Control(IDC_SBRSTATUS)));
+  EXPECT_TRUE(IsWindowEnabled(app.Control(IDC_PICBAND)));
   Screenshot(app.Main(), "yearboard_empty_year");
   app.Close();
 }
