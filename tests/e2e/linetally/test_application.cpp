@@ -137,6 +137,54 @@ TEST_F(ApplicationTest, RefusedWritesAreReportedAndTheDialogStaysOpen) {
   EXPECT_TRUE(RunEntry());
 }
 
+// Ctrl+K and the Edit menu's Preferences submenu, pressed as the user presses them.
+TEST_F(ApplicationTest, ShortcutAndMenuOpenTheDialogs) {
+  SetForegroundWindow(app.Main());
+  Sleep(200);
+  INPUT keys[4] = {};
+  const WORD codes[4] = {VK_CONTROL, 'K', 'K', VK_CONTROL};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = codes[i];
+    keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+  }
+  SendInput(4, keys, sizeof(INPUT));
+  ASSERT_TRUE(WaitUntil([&] {
+    form = FindTopWindow(app.Program().Id(), "TfrmApplication");
+    return form && Visible(form);
+  })) << "Ctrl+K";
+  EXPECT_FALSE(IsWindowEnabled(app.Main())) << "modal: the main window waits";
+  Click(C(IDCANCEL));
+  ASSERT_TRUE(WaitUntil([&] { return !Visible(form) && IsWindowEnabled(app.Main()); }));
+
+  auto openPopup = [&](size_t count) {
+    std::vector<HWND> popups;
+    WaitUntil([&] {
+      popups.clear();
+      for (HWND menu = FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu;
+           menu = FindWindowExA(nullptr, menu, "#32768", nullptr))
+        if (IsWindowVisible(menu)) popups.push_back(menu);
+      return popups.size() >= count;
+    });
+    Sleep(200);
+    return popups.size() >= count ? popups.front() : nullptr;
+  };
+  SetForegroundWindow(app.Main());
+  PostMessageA(app.Main(), WM_SYSCOMMAND, SC_KEYMENU, 'e');
+  HWND edit = openPopup(1);
+  ASSERT_TRUE(edit) << "no Edit menu";
+  PostMessageA(edit, WM_CHAR, 'p', 0);
+  HWND preferences = openPopup(2);
+  ASSERT_TRUE(preferences) << "no Preferences submenu";
+  PostMessageA(preferences, WM_CHAR, 't', 0);
+  HWND options = nullptr;
+  EXPECT_TRUE(WaitUntil([&] {
+    options = FindTopWindow(app.Program().Id(), "TfrmOptions");
+    return options && Visible(options);
+  })) << "Edit > Preferences > Telecom Services";
+  if (options) Click(Find(options, IDC_BTNCLOSE));
+}
+
 TEST_F(ApplicationTest, CancelChangesNothing) {
   Open();
   Click(C(IDC_CHECKSTARTEVERY));
