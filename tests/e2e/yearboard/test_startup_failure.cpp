@@ -1,0 +1,25 @@
+// Without a calendar client the planner shows the automation error in its stop box and
+// ends before its window appears. (Its own driver: it unregisters the client in its prefix.)
+#include <gtest/gtest.h>
+
+#include "yearboard_app.h"
+
+namespace e2e {
+namespace {
+
+TEST(StartUp, AMissingCalendarClientEndsTheProgramAtStartUp) {
+  YearboardApp app;
+  DeleteRegistryTree(HKEY_CLASSES_ROOT, "Outlook.Application");
+  app.Program().Start(app.Folder().File("Yearboard.exe"), app.Folder().Path());
+  const auto box = WaitForMessageBox(app.Program().Id(), 20000);
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->title, "Yearboard");
+  EXPECT_FALSE(box->text.empty());
+  EXPECT_EQ(FindTopWindow(app.Program().Id(), YEARBOARD_WINDOW_CLASS), nullptr);
+  Screenshot(box->window, "yearboard_no_calendar_client");
+  Answer(*box, IDOK);
+  EXPECT_EQ(app.Program().WaitForExit(10000), std::optional<DWORD>(1));
+}
+
+}  // namespace
+}  // namespace e2e
