@@ -105,5 +105,30 @@ TEST(YearGrid, WithoutAMasterListOnlyAppointmentsBringCategories) {
   app.Close();
 }
 
+TEST(YearGrid, WhileAYearLoadsTheBandIsDisabledAndTheProgressBarShown) {
+  YearboardApp app;
+  const int y = CurrentYear();
+  std::vector<Event> events;
+  for (int i = 0; i < 8000; ++i) {
+    const int month = 1 + i % 12, day = 1 + i % 28, hour = 8 + i % 10;
+    events.push_back({DateTime(y, month, day, hour), DateTime(y, month, day, hour + 1), "Busy", "Travel"});
+  }
+  app.WriteCalendar(events);
+  app.Start();
+  HWND band = app.Control(IDC_PICBAND);
+  HWND progress = app.Control(IDC_PBRPROGRESS);
+  PostMessageA(app.Planner(), WM_KEYUP, VK_F5, 0);
+  bool sawDisabled = false, sawProgress = false;
+  for (int i = 0; i < 4000 && !(sawDisabled && sawProgress); ++i) {
+    sawDisabled = sawDisabled || !IsWindowEnabled(band);
+    sawProgress = sawProgress || Visible(progress);
+  }
+  EXPECT_TRUE(sawDisabled);
+  EXPECT_TRUE(sawProgress);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(band) && !Visible(progress); }, 20000));
+  EXPECT_TRUE(Visible(app.Control(IDC_SBRSTATUS)));
+  app.Close();
+}
+
 }  // namespace
 }  // namespace e2e
