@@ -40,6 +40,11 @@ Currency Currency::FromReal(long double amount) {
   std::fesetround(FE_TONEAREST);  // nearbyint rounds halves to even in this mode
   const long double scaled = std::nearbyint(amount * kScale);
   std::fesetround(saved);
+  // Amounts past the range hold at its ends (an edited registry can ask for any price).
+  if (!(scaled > static_cast<long double>(std::numeric_limits<int64_t>::min())))
+    return Currency(std::numeric_limits<int64_t>::min());
+  if (!(scaled < static_cast<long double>(std::numeric_limits<int64_t>::max())))
+    return Currency(std::numeric_limits<int64_t>::max());
   return Currency(static_cast<int64_t>(scaled));
 }
 

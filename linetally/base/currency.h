@@ -14,7 +14,7 @@ class Currency {
 
   constexpr Currency() = default;
   static constexpr Currency FromRaw(int64_t tenThousandths) { return Currency(tenThousandths); }
-  // Nearest ten-thousandth of a real amount, halves to even.
+  // Nearest ten-thousandth of a real amount, halves to even; held within the 64-bit range.
   static Currency FromReal(long double amount);
 
   constexpr int64_t Raw() const { return raw; }

@@ -58,6 +58,8 @@ TEST(Currency, FromRealRoundsHalvesToEven) {
   EXPECT_EQ(Currency::FromReal(0.09375L).Raw(), 938);
   EXPECT_EQ(Currency::FromReal(-0.03125L).Raw(), -312);
   EXPECT_EQ(Currency::FromReal(2.37L).Raw(), 23700);
+  EXPECT_EQ(Currency::FromReal(1e30L).Raw(), INT64_MAX);
+  EXPECT_EQ(Currency::FromReal(-1e30L).Raw(), INT64_MIN);
 }
 
 }  // namespace
