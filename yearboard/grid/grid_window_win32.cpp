@@ -189,7 +189,7 @@ HFONT GridWindow::FontFor(double points) {
   return found->second.Get();
 }
 
-void GridWindow::PaintCell(HDC dc, int r, int c, const RECT& rect, bool focused) {
+void GridWindow::PaintCell(HDC dc, int r, int c, const RECT& rect) {
   const bool fixed = r < model.FixedRows() || c < model.FixedCols();
   FillSolid(dc, rect, ToColorRef(model.CellBackColor(r, c)));
   const std::string& text = model.Text(r, c);
@@ -212,7 +212,8 @@ void GridWindow::PaintCell(HDC dc, int r, int c, const RECT& rect, bool focused)
                 AlignmentFlags(alignment) | DT_SINGLELINE | DT_NOPREFIX);
     }
   }
-  if (focused && !fixed && r == model.Row() && c == model.Col()) {
+  // The current cell keeps its mark without the focus, so a selected category shows.
+  if (!fixed && r == model.Row() && c == model.Col()) {
     RECT focus{rect.left + 1, rect.top + 1, rect.right - 2, rect.bottom - 2};
     DrawFocusRect(dc, &focus);
   }
@@ -269,7 +270,6 @@ void GridWindow::Paint() {
     FillSolid(dc, area, kBackgroundColor);
     const std::vector<Span> rows = RowSpans(area.bottom);
     const std::vector<Span> cols = ColSpans(area.right);
-    const bool focused = GetFocus() == window.Get();
     HGDIOBJ originalFont = GetCurrentObject(dc, OBJ_FONT);
     selectedFont = nullptr;
     SetBkMode(dc, TRANSPARENT);
@@ -277,7 +277,7 @@ void GridWindow::Paint() {
       if (row.to <= area.top) continue;
       for (const Span& col : cols) {
         if (col.to <= area.left) continue;
-        PaintCell(dc, row.index, col.index, RECT{col.from, row.from, col.to, row.to}, focused);
+        PaintCell(dc, row.index, col.index, RECT{col.from, row.from, col.to, row.to});
       }
     }
     SetBkMode(dc, OPAQUE);
@@ -363,7 +363,6 @@ LRESULT GridWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kFlushTimer) FlushPending(false);
       return 0;
-    case WM_SETFOCUS: case WM_KILLFOCUS: InvalidateRect(hwnd, nullptr, FALSE); return 0;
     case WM_HSCROLL: OnScroll(SB_HORZ, LOWORD(wParam)); return 0;
     case WM_VSCROLL: OnScroll(SB_VERT, LOWORD(wParam)); return 0;
     case WM_MOUSEWHEEL:

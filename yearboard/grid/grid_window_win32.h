@@ -37,7 +37,7 @@ class GridWindow {
   void OnModelChanged(const CellSpan* span);
   void FlushPending(bool paintNow);
   void Paint();
-  void PaintCell(HDC dc, int r, int c, const RECT& rect, bool focused);
+  void PaintCell(HDC dc, int r, int c, const RECT& rect);
   void PaintLines(HDC dc, const std::vector<Span>& rows, const std::vector<Span>& cols);
   void UpdateScrollBars();
   void OnScroll(int bar, int code);

@@ -40,6 +40,8 @@ TEST_F(Planner, ClickShowsTheEarliestAppointmentAndSelectsItsCategory) {
   ASSERT_TRUE(WaitUntil([&] { return !app.Status().empty(); }));
   EXPECT_EQ(app.Status(), Prefix(3, 12) + " 10:00:00 AM - Flight");
   EXPECT_EQ(App::Current(app.Categories()).first, 2);
+  app.Settle();
+  Screenshot(app.Main(), "yearboard_clicked_day");
   // An all-day start shows no time.
   App::ClickCell(grid, 5, app.DayColumn(5, 5));
   ASSERT_TRUE(WaitUntil([&] { return app.Status() == Prefix(5, 5) + " - Day off"; }));
