@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "yearboard/grid/grid_window_win32.h"
@@ -100,13 +99,14 @@ TEST(GridWindow, ShowsScrollBarsOnlyWhenCellsDoNotFitAndScrolls) {
   EXPECT_EQ(bars & 0x200, 0);      // 13 rows of 240 twips fit in 300 pixels
   SendMessageA(grid, WM_HSCROLL, SB_LINEDOWN, 0);
   EXPECT_EQ(SendMessageA(grid, kGridGetFirstVisible, 0, 0), static_cast<LRESULT>(PackCell(1, 2)));
+  RECT rect{};
+  EXPECT_EQ(SendMessageA(grid, kGridGetCellRect, PackCell(1, 1), reinterpret_cast<LPARAM>(&rect)), 0);
   model.SetScrollBars(ScrollBars::Vertical);
   bars = SendMessageA(grid, kGridGetScrollBars, 0, 0);
   EXPECT_EQ(bars, 2);
   for (int c = 0; c < 38; ++c) model.SetColWidth(c, 100);
   model.SetScrollBars(ScrollBars::Both);
   EXPECT_EQ(SendMessageA(grid, kGridGetScrollBars, 0, 0), 3);
-  Pump();
 }
 
 }  // namespace
