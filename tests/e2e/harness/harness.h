@@ -70,6 +70,9 @@ void PostCommand(HWND window, int commandId);
 void Click(HWND button);                            // BM_CLICK, posted
 void TypeChars(HWND target, const std::string& text);  // WM_CHAR, posted one by one
 void PressKey(HWND target, UINT virtualKey);        // WM_KEYDOWN and WM_KEYUP, posted
+// Ctrl + the key as real keyboard input, to the window in the foreground (shortcuts need the
+// key state that posted messages do not give).
+void PressWithControl(WORD virtualKey);
 
 struct MessageBox {
   HWND window = nullptr;

@@ -82,6 +82,17 @@ void PressKey(HWND target, UINT virtualKey) {
   PostMessageA(target, WM_KEYUP, virtualKey, LPARAM(1 | (scan << 16) | (3u << 30)));
 }
 
+void PressWithControl(WORD virtualKey) {
+  INPUT inputs[4] = {};
+  const WORD keys[4] = {VK_CONTROL, virtualKey, virtualKey, VK_CONTROL};
+  for (int i = 0; i < 4; ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = keys[i];
+    inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+  }
+  SendInput(4, inputs, sizeof(INPUT));
+}
+
 namespace {
 
 struct BoxSearch {

@@ -12,6 +12,24 @@ std::string DurationOf(int seconds) {
   return text;
 }
 
+std::vector<std::string> LogLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  EXPECT_EQ(start, text.size()) << "the file does not end with CR LF";
+  return lines;
+}
+
+std::vector<std::string> LogFields(const std::string& line) {
+  std::vector<std::string> fields;
+  size_t start = 0;
+  for (size_t comma; (comma = line.find(',', start)) != std::string::npos; start = comma + 1)
+    fields.push_back(line.substr(start, comma - start));
+  fields.push_back(line.substr(start));
+  return fields;
+}
+
 LinetallyApp::LinetallyApp(bool clearRegistry) {
   if (clearRegistry) DeleteRegistryTree(HKEY_CURRENT_USER, "Software\\Corvane");
   folder.CopyIn(std::string(E2E_BIN_DIR) + "/Linetally.exe");

@@ -45,5 +45,8 @@ class LinetallyApp {
 };
 
 std::string DurationOf(int seconds);  // "000:00:05"
+// The lines of a log file, each ended by CR LF, and the comma-separated fields of one line.
+std::vector<std::string> LogLines(const std::string& text);
+std::vector<std::string> LogFields(const std::string& line);
 
 }  // namespace e2e

@@ -16,14 +16,6 @@ const std::string kFive =
     "08/12/2026 08:00:00,08/12/2026 08:00:30,30,Home,0.035,\r\n"
     "09/12/2026 10:00:00,09/12/2026 11:00:00,3600,Home,2.37,\r\n";
 
-std::vector<std::string> LinesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  return lines;
-}
-
 class MainWindow : public ::testing::Test {
  protected:
   void StartWith(const std::string& log) {
@@ -54,7 +46,7 @@ TEST_F(MainWindow, ListsTheLogWithTheDateOnlyWhereItChanges) {
 
 TEST_F(MainWindow, DeletingRowsTwoAndFourKeepsTheOthersInOrder) {
   StartWith(kFive);
-  const auto lines = LinesOf(kFive);
+  const auto lines = LogLines(kFive);
   ListViewSelect(app.Control(IDC_LISTVIEW1), {1, 3});
   PostCommand(app.Main(), IDM_DELETE1);
   auto box = Box();
@@ -62,7 +54,7 @@ TEST_F(MainWindow, DeletingRowsTwoAndFourKeepsTheOthersInOrder) {
   EXPECT_EQ(box->text, "Delete selected records?");
   Answer(*box, IDYES);
   ASSERT_TRUE(WaitUntil([&] { return app.Rows().size() == 3; }));
-  EXPECT_EQ(LinesOf(app.WorkingFile()), (std::vector<std::string>{lines[0], lines[2], lines[4]}));
+  EXPECT_EQ(LogLines(app.WorkingFile()), (std::vector<std::string>{lines[0], lines[2], lines[4]}));
   EXPECT_EQ(app.Rows()[1][0], "") << "record 3 is on the day of record 1";
 
   ListViewSelect(app.Control(IDC_LISTVIEW1), {0});
@@ -162,7 +154,7 @@ TEST_F(MainWindow, CloseHidesTheWindowAndTheSessionGoesOn) {
   EXPECT_EQ(box->text, "A connection is active. Save Linetally data?");
   Answer(*box, IDYES);
   EXPECT_EQ(app.Program().WaitForExit(5000), 0u);
-  const auto lines = LinesOf(app.WorkingFile());
+  const auto lines = LogLines(app.WorkingFile());
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_NE(lines[0].find(",Debug Session,0,"), std::string::npos) << lines[0];
 }
@@ -189,7 +181,7 @@ TEST_F(MainWindow, EndOfTheWindowsSessionAsksTheSame) {
   EXPECT_EQ(box->text, "A connection is active. Save Linetally data?");
   Answer(*box, IDYES);
   EXPECT_EQ(app.Program().WaitForExit(5000), 0u);
-  EXPECT_EQ(LinesOf(app.WorkingFile()).size(), 1u);
+  EXPECT_EQ(LogLines(app.WorkingFile()).size(), 1u);
 }
 
 TEST_F(MainWindow, ExitWithNoSessionAsksNothing) {
@@ -297,17 +289,6 @@ TEST(MainWindowStartFailure, ANewSessionIsAddedToTheLogItCouldNotLoadYet) {
 
 namespace e2e {
 namespace {
-
-void PressWithControl(WORD key) {
-  INPUT inputs[4] = {};
-  const WORD keys[4] = {VK_CONTROL, key, key, VK_CONTROL};
-  for (int i = 0; i < 4; ++i) {
-    inputs[i].type = INPUT_KEYBOARD;
-    inputs[i].ki.wVk = keys[i];
-    inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
-  }
-  SendInput(4, inputs, sizeof(INPUT));
-}
 
 TEST(MainWindowInput, ToolbarButtonsAndShortcutsRunTheirCommands) {
   LinetallyApp app;

@@ -89,17 +89,6 @@ void CloseMenus(const LinetallyApp& app) {
   WaitUntil([] { return OpenPopups().empty(); });
 }
 
-void PressWithControl(WORD key) {
-  INPUT inputs[4] = {};
-  const WORD keys[4] = {VK_CONTROL, key, key, VK_CONTROL};
-  for (int i = 0; i < 4; ++i) {
-    inputs[i].type = INPUT_KEYBOARD;
-    inputs[i].ki.wVk = keys[i];
-    inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
-  }
-  SendInput(4, inputs, sizeof(INPUT));
-}
-
 void ClickScreen(int x, int y) {
   SetCursorPos(x, y);
   Sleep(100);

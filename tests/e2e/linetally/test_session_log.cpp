@@ -6,24 +6,6 @@
 namespace e2e {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  EXPECT_EQ(start, text.size()) << "the file does not end with CR LF";
-  return lines;
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  size_t start = 0;
-  for (size_t comma; (comma = line.find(',', start)) != std::string::npos; start = comma + 1)
-    fields.push_back(line.substr(start, comma - start));
-  fields.push_back(line.substr(start));
-  return fields;
-}
-
 TEST(SessionLog, FirstStartCreatesAnEmptyLogAndShowsIdle) {
   LinetallyApp app;
   ASSERT_FALSE(app.Folder().Exists("Lnt.dat"));
@@ -46,9 +28,9 @@ TEST(SessionLog, DebugSessionIsLoggedAsOneLineAndOneRow) {
   Screenshot(app.Main(), "linetally-debug-button");
   app.RunDebugSession(5);
 
-  const auto lines = Lines(app.WorkingFile());
+  const auto lines = LogLines(app.WorkingFile());
   ASSERT_EQ(lines.size(), 1u);
-  const auto fields = Fields(lines[0]);
+  const auto fields = LogFields(lines[0]);
   ASSERT_EQ(fields.size(), 6u) << lines[0];
   EXPECT_EQ(fields[2], "5") << "seconds counted must match what the window showed";
   EXPECT_EQ(fields[3], "Debug Session");

@@ -9,19 +9,10 @@
 namespace e2e {
 namespace {
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  size_t start = 0;
-  for (size_t comma; (comma = line.find(',', start)) != std::string::npos; start = comma + 1)
-    fields.push_back(line.substr(start, comma - start));
-  fields.push_back(line.substr(start));
-  return fields;
-}
-
 // The cost field of the only record, in ten-thousandths, and its counted seconds.
 std::pair<long, long> LoggedCost(LinetallyApp& app) {
   const std::string file = app.WorkingFile();
-  std::vector<std::string> fields = Fields(file.substr(0, file.find("\r\n")));
+  std::vector<std::string> fields = LogFields(file.substr(0, file.find("\r\n")));
   EXPECT_EQ(fields.size(), 6u) << file;
   if (fields.size() != 6) return {-1, -1};
   return {std::lround(std::stod(fields[4]) * 10000), std::stol(fields[2])};
