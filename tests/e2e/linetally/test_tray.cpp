@@ -2,10 +2,9 @@
 // its pictures, the tray menu, the double-click, the tooltip, and no taskbar button.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <set>
 
-#include "linetally_app.h"
+#include "service_registry.h"
 
 namespace e2e {
 namespace {
@@ -102,34 +101,6 @@ std::string HoverTooltip(const std::string& screenshot) {
   Screenshot(nullptr, screenshot);
   MoveMouse(POINT{500, 300});
   return text;
-}
-
-struct Service {
-  std::string cost;
-  bool minimumCharge = false;
-};
-
-std::vector<uint8_t> Dword(bool on) { return {uint8_t(on ? 1 : 0), 0, 0, 0}; }
-std::vector<uint8_t> Time(double fraction) {
-  std::vector<uint8_t> bytes(8);
-  std::memcpy(bytes.data(), &fraction, 8);
-  return bytes;
-}
-
-// A telecom service in force all week and all day, without discount or connection charge.
-void WriteService(const std::string& name, const Service& s) {
-  const std::string key = std::string(kLinetallyKey) + "\\" + name;
-  WriteRegistryString(HKEY_CURRENT_USER, key, "editCost", s.cost);
-  WriteRegistry(HKEY_CURRENT_USER, key, "checkMinCharge", REG_DWORD, Dword(s.minimumCharge));
-  WriteRegistryString(HKEY_CURRENT_USER, key, "editMinCharge", "1.00");
-  WriteRegistry(HKEY_CURRENT_USER, key, "checkDiscount", REG_DWORD, Dword(false));
-  WriteRegistryString(HKEY_CURRENT_USER, key, "editDiscount", "0.000");
-  WriteRegistry(HKEY_CURRENT_USER, key, "checkConnCharge", REG_DWORD, Dword(false));
-  WriteRegistryString(HKEY_CURRENT_USER, key, "editConnCharge", "0.000");
-  for (const char* day : {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"})
-    WriteRegistry(HKEY_CURRENT_USER, key, std::string("check") + day, REG_DWORD, Dword(true));
-  WriteRegistry(HKEY_CURRENT_USER, key, "editAfter", REG_BINARY, Time(0));
-  WriteRegistry(HKEY_CURRENT_USER, key, "editBefore", REG_BINARY, Time(0));
 }
 
 class TrayTest : public ::testing::Test {
@@ -234,7 +205,7 @@ TEST_F(TrayTest, SecondStartBringsTheRunningMainWindowForward) {
 
 TEST_F(TrayTest, TooltipFollowsTheCostAndTheIconTurnsGreenOnLine) {
   app.Folder().Write("Lnt.dat", "01/02/2024 10:00:00,01/02/2024 10:05:00,300,Old,2.37,\r\n");
-  WriteService("Anytime", Service{"0.6"});  // a cent a second, no minimum charge
+  WriteService("Anytime", Service{.cost = "0.6"});  // a cent a second, no minimum charge
   Start();
   EXPECT_EQ(HoverTooltip("linetally-tray-tooltip-idle"), "Current \xA3" "0.00 / Total \xA3" "2.37");
 
@@ -255,7 +226,7 @@ TEST_F(TrayTest, TooltipFollowsTheCostAndTheIconTurnsGreenOnLine) {
 }
 
 TEST_F(TrayTest, MinimumChargeSessionShowsTheGaugeFrames) {
-  WriteService("Minimum", Service{"0.6", true});
+  WriteService("Minimum", Service{.cost = "0.6", .minOn = true, .minCharge = "1.00"});
   Start();
   app.ShowDebugButton();
   Click(app.Control(IDC_BUTTON1));
