@@ -9,7 +9,7 @@ namespace lt {
 
 // The system menu font from the non-client metrics; the colour is left as menu text.
 FontSpec SystemMenuFont();
-gdi::GdiFont CreateItemFont(const FontSpec& font, bool bold);
+GdiFont CreateItemFont(const FontSpec& font, bool bold);
 
 // Extents as DrawText lays the text out ("&" marks the accelerator and takes no room).
 class DcMetrics : public TextMetrics {

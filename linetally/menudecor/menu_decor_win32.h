@@ -156,12 +156,12 @@ class TMenuDecor {
   bool showBar = false;
   int hSpace = 5, vSpace = 2;
   HIMAGELIST images = nullptr, disabledImages = nullptr;
-  gdi::GdiBitmap barImage;
+  GdiBitmap barImage;
   SIZE barSize{0, 0};
   std::map<HMENU, PopupMeasure> measured;  // the pop-ups measured since they opened
   HCURSOR savedCursor = nullptr;
   bool cursorShown = false;
-  gdi::GdiBitmap checkImage, radioImage;
+  GdiBitmap checkImage, radioImage;
   int checkMarkWidth = 0;
 };
 

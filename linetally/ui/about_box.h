@@ -26,8 +26,8 @@ class TfrmAbout : public Window {
   HWND owner;
   HWND image1 = nullptr, label1 = nullptr, label2 = nullptr, label3 = nullptr, label4 = nullptr;
   HWND groupBox1 = nullptr, button1 = nullptr;
-  GdiObject<HFONT> font, smallFont, boldFont;
-  GdiObject<HBITMAP> picture;
+  GdiHandle<HFONT> font, smallFont, boldFont;
+  GdiHandle<HBITMAP> picture;
   bool showing = false;
 };
 

@@ -124,7 +124,7 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi, public Pr
   std::unique_ptr<CostStep> costStep;
   SessionMonitor monitor;
 
-  GdiObject<HFONT> font;
+  GdiHandle<HFONT> font;
   HIMAGELIST imageList1 = nullptr;
   HMENU mainMenu = nullptr, popupMenu1 = nullptr;
   HACCEL accelerators = nullptr;

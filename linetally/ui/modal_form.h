@@ -51,8 +51,8 @@ class ModalForm : public Window {
   int helpContext = 0;
   bool running = false;
   HWND lastFocus = nullptr;
-  GdiObject<HFONT> font;
-  GdiObject<HBITMAP> pictures[2];
+  GdiHandle<HFONT> font;
+  GdiHandle<HBITMAP> pictures[2];
   int pictureCount = 0;
 };
 

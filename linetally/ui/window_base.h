@@ -7,6 +7,8 @@
 #include <exception>
 #include <stdexcept>
 
+#include "linetally/base/gdi_win32.h"
+
 namespace lt {
 
 class Window {
@@ -29,26 +31,6 @@ class Window {
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   HWND hwnd = nullptr;
-};
-
-// Owns a GDI object.
-template <typename Handle>
-class GdiObject {
- public:
-  explicit GdiObject(Handle h = nullptr) : handle(h) {}
-  ~GdiObject() {
-    if (handle) DeleteObject(handle);
-  }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  void Reset(Handle h) {
-    if (handle) DeleteObject(handle);
-    handle = h;
-  }
-  Handle Get() const { return handle; }
-
- private:
-  Handle handle;
 };
 
 // "MS Sans Serif" 8 pt (or another face and size) for the screen.
