@@ -27,7 +27,8 @@ export LT_SCREENSHOT_DIR=${LT_SCREENSHOT_DIR:-$LT_ROOT/screenshots}
 export LT_WORK_DIR=$work
 mkdir -p "$LT_SCREENSHOT_DIR"
 
-LT_WINE_RUN_INNER=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$exe" "$@"
+# A random first display number keeps parallel runs from racing for the same one.
+LT_WINE_RUN_INNER=1 xvfb-run -a -n $((100 + RANDOM % 20000)) -s "-screen 0 1024x768x24" "$0" "$exe" "$@"
 rc=$?
 
 for bmp in "$LT_SCREENSHOT_DIR"/*.bmp; do
