@@ -19,7 +19,6 @@ namespace lt {
 namespace {
 
 constexpr int kClientWidth = 500, kClientHeight = 277;
-constexpr int kHelpContextMain = 2000;
 
 void SetText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
 
@@ -46,7 +45,7 @@ void TfrmMain::Create() {
   accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
   CreateForm("TfrmMain", "Linetally", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
              0, kClientWidth, kClientHeight, applicationWindow, mainMenu);
-  SetWindowContextHelpId(Handle(), kHelpContextMain);
+  SetWindowContextHelpId(Handle(), kMainWindowHelp);
   CreatePreferenceDialogs();
 }
 
@@ -115,15 +114,14 @@ void TfrmMain::FormCreate() {
 
   Registry& key = registry;
   key.SetRootKey(RootKey::CurrentUser);
-  if (!key.OpenKey(kProgramKey, true)) key.OpenKey(kProgramKey, true);
+  key.OpenKey(kProgramKey, true);  // when even that fails, the first write below says so
   SendMessageA(progressBar1, PBM_SETPOS, 0, 0);
   totalCost = database.SumCost();
   SetText(label1, "");
   SetText(label2, "");
   WriteMissingPreferenceDefaults(key);
-  const Preferences stored = ReadPreferences(key);
   // Start-up always shows the window and asks for no note; the dialog sets both when confirmed.
-  preferences = stored;
+  preferences = ReadPreferences(key);
   preferences.startMinimised = false;
   preferences.extraInfo = false;
   monitor.SetConnectionNote(false);
