@@ -319,3 +319,39 @@ TEST(MainWindowInput, ToolbarButtonsAndShortcutsRunTheirCommands) {
 
 }  // namespace
 }  // namespace e2e
+
+namespace e2e {
+namespace {
+
+TEST(MainWindowNotes, ARowWithANoteShowsThePaperClipAndItsInformation) {
+  LinetallyApp app;
+  app.Folder().Write("Lnt.dat",
+                     "07/12/2026 09:15:02,07/12/2026 09:47:40,1958,Office link,1.2516,Called the office\r\n"
+                     "07/12/2026 12:00:00,07/12/2026 12:10:00,600,Home,0.1,\r\n");
+  app.Start();
+  HWND list = app.Control(IDC_LISTVIEW1);
+  EXPECT_EQ(ListViewStateImage(list, 0), 8u) << "image 7 of ImageList1 (the mask counts from 1)";
+  EXPECT_EQ(ListViewStateImage(list, 1), 0u);
+
+  ListViewSelect(list, {0});
+  PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(120, 24));
+  auto box = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(box);
+  EXPECT_NE(box->text.find("Called the office"), std::string::npos) << box->text;
+  Answer(*box, IDOK);
+
+  ListViewSelect(list, {1});
+  PostCommand(app.Main(), IDM_GETEXTRAINFORMATION);
+  box = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(box);
+  EXPECT_NE(box->text.find("No connection information"), std::string::npos) << box->text;
+  Answer(*box, IDOK);
+
+  ListViewSelect(list, {0, 1});
+  PostCommand(app.Main(), IDM_GETEXTRAINFORMATION);
+  Sleep(500);
+  EXPECT_FALSE(FindMessageBox(app.Program().Id())) << "only with exactly one row selected";
+}
+
+}  // namespace
+}  // namespace e2e
