@@ -4,7 +4,6 @@
 
 #include <commctrl.h>
 
-#include <memory>
 
 #include "linetally/report/line_printer.h"
 #include "linetally/report/print_surface_win32.h"
@@ -59,14 +58,6 @@ void TfrmMain::BTPricingInformation1Click() { OpenWebPage(kOperatorPricesPage); 
 
 void TfrmMain::LntHomePage1Click() { OpenWebPage(kHomePage); }
 
-void TfrmMain::AboutLnt1Click() {
-  // One box for the whole run, filled when it is made.
-  static std::unique_ptr<TfrmAbout> about;
-  if (!about) {
-    about = std::make_unique<TfrmAbout>(Handle());
-    about->Create();
-  }
-  about->ShowModal();
-}
+void TfrmMain::AboutLnt1Click() { frmAbout->ShowModal(); }
 
 }  // namespace lt

@@ -11,6 +11,7 @@
 #include "linetally/resources/resource.h"
 #include "linetally/tariffs/amount.h"
 #include "linetally/tariffs/service_store.h"
+#include "linetally/ui/about_box.h"
 #include "linetally/ui/help_links.h"
 #include "linetally/ui/main_menu_decor.h"
 #include "linetally/ui/message_boxes.h"
@@ -47,6 +48,8 @@ void TfrmMain::Create() {
              0, kClientWidth, kClientHeight, applicationWindow, mainMenu);
   SetWindowContextHelpId(Handle(), kMainWindowHelp);
   CreatePreferenceDialogs();
+  frmAbout = std::make_unique<TfrmAbout>(Handle());
+  frmAbout->Create();
 }
 
 bool TfrmMain::TranslateShortcut(MSG& message) {

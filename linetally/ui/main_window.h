@@ -29,6 +29,7 @@
 namespace lt {
 
 class TMenuDecor;
+class TfrmAbout;
 
 class TfrmMain : public Window, public MonitorView, public DatabaseUi, public PreferencesHost {
  public:
@@ -143,6 +144,7 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi, public Pr
   bool amountFailed = false;
   std::unique_ptr<TfrmOptions> frmOptions;
   std::unique_ptr<TfrmApplication> frmApplication;
+  std::unique_ptr<TfrmAbout> frmAbout;  // filled once, shown modally
 };
 
 }  // namespace lt
