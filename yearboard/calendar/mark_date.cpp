@@ -1,18 +1,37 @@
 #include "yearboard/calendar/mark_date.h"
 
+#include <algorithm>
+
 namespace yb {
 
+namespace {
+
+// The date (at 00:00) of a date-time, taken to the nearest second.
+OleDate DateOf(OleDate value) {
+  const CivilDateTime parts = DecodeDateTime(value);
+  return DateSerial(parts.year, parts.month, parts.day);
+}
+
+}  // namespace
+
+CoveredDays DaysCovered(OleDate start, OleDate end) {
+  const OleDate first = DateOf(start);
+  if (!(end > start)) return {first, first};
+  const OleDate endDate = DateOf(end);
+  // An end at 00:00 is the close of the day before.
+  const OleDate last = IsMidnight(end) ? endDate - 1.0 : endDate;
+  return {first, std::max(first, last)};
+}
+
 void MarkDate(YearPlanner& planner, const AppointmentItem& iobjAppointment, bool ibooNewItem) {
-  const OleDate start = iobjAppointment->Start();
-  const OleDate end = iobjAppointment->End();
   const std::string category = iobjAppointment->Categories();
-  // Only the days of the month are compared, not whole dates.
-  const OleDate last = Day(start) == Day(end) ? start : end - 1.0;
+  const CoveredDays days = DaysCovered(iobjAppointment->Start(), iobjAppointment->End());
+  // Only the shown year's days: nothing rolls over into its January.
+  const OleDate first = std::max(days.first, DateSerial(planner.ShownYear, 1, 1));
+  const OleDate last = std::min(days.last, DateSerial(planner.ShownYear, 12, 31));
   GridModel& grid = planner.flxPlanner;
-  for (OleDate d = start; d <= last; d += 1.0) {
+  for (OleDate d = first; d <= last; d += 1.0) {
     const CivilDateTime day = DecodeDateTime(d);
-    if (day.year > planner.ShownYear) break;
-    if (day.year < planner.ShownYear) continue;
     const int m = day.month;
     const int c = day.day + planner.MonthTable[m - 1].CellOfFirst() - 1;
     grid.SetRedraw(false);

@@ -10,8 +10,15 @@
 
 namespace yb {
 
-// The last day is the start's own day when start and end share the day of the month, else
-// the end less one day; days after 31 December of the shown year are not marked.
+// The days an appointment covers, as dates at 00:00: from the date of its start to the date
+// of its end, except that an end at exactly 00:00 does not cover its own day; an appointment
+// whose end is not after its start covers its start day.
+struct CoveredDays {
+  OleDate first, last;
+};
+CoveredDays DaysCovered(OleDate start, OleDate end);
+
+// Paints the covered days that fall in the shown year; only those are filed.
 void MarkDate(YearPlanner& planner, const AppointmentItem& iobjAppointment, bool ibooNewItem);
 
 // System colour 3 for "", the category's colour, or 255 for a category added now.

@@ -60,6 +60,7 @@ TEST(YearGrid, PaintsAppointmentsInCategoryColoursAndListsNewCategoriesInRed) {
       {DateTime(y, 2, 2, 9), DateTime(y, 2, 2, 10), "Keynote", "Conference"},
       {DateTime(y, 6, 20, 9), DateTime(y, 6, 20, 10), "Dentist", ""},
       {DateTime(y, 9, 7, 10), DateTime(y, 9, 9, 11), "Trip", "travel"},
+      {DateTime(y, 10, 5, 23), DateTime(y, 10, 6, 1), "Night shift", "Travel"},
   });
   app.Start();
   HWND grid = app.Planner();
@@ -71,10 +72,15 @@ TEST(YearGrid, PaintsAppointmentsInCategoryColoursAndListsNewCategoriesInRed) {
   EXPECT_EQ(color(3, 12), 16711680u);
   EXPECT_EQ(color(2, 2), 255u);
   EXPECT_EQ(color(6, 20), yb::kSysInactiveCaption);
-  // 10:00 on the 7th to 11:00 on the 9th: the 7th and 8th.
+  // Every day an appointment covers, in the category written in another letter case.
   EXPECT_EQ(color(9, 7), 16711680u);
   EXPECT_EQ(color(9, 8), 16711680u);
-  EXPECT_NE(color(9, 9), 16711680u);
+  EXPECT_EQ(color(9, 9), 16711680u);
+  EXPECT_NE(color(9, 10), 16711680u);
+  // Overnight: both days.
+  EXPECT_EQ(color(10, 5), 16711680u);
+  EXPECT_EQ(color(10, 6), 16711680u);
+  EXPECT_NE(color(10, 7), 16711680u);
   // The day numbers stay.
   EXPECT_EQ(App::CellText(grid, 5, app.DayColumn(5, 6)), "6");
   HWND categories = app.Categories();

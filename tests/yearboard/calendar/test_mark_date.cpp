@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "tests/yearboard/model/recording_view.h"
@@ -41,11 +40,22 @@ class MarkDateTest : public ::testing::Test {
   int Col(int month, int day) { return planner.MonthTable[month - 1].CellOfFirst() + day - 1; }
   Color Painted(int month, int day) { return planner.flxPlanner.CellBackColor(month, Col(month, day)); }
   std::size_t Filed(int month, int day) { return planner.CellAt(month, Col(month, day)).Appointments.size(); }
-  // The days of May that were painted, as "5,6,".
-  std::string MayDaysPainted() {
+  // The days of 1998 painted in the colour, as "5/5,5/6,".
+  std::string DaysPainted(Color color) {
     std::string days;
-    for (int d = 1; d <= 31; ++d) {
-      if (Painted(5, d) == 65280u) days += std::to_string(d) + ",";
+    for (int m = 1; m <= 12; ++m) {
+      for (int d = 1; d <= planner.MonthTable[m - 1].NumberOfDays(); ++d) {
+        if (Painted(m, d) == color) days += std::to_string(m) + "/" + std::to_string(d) + ",";
+      }
+    }
+    return days;
+  }
+  std::string DaysFiled() {
+    std::string days;
+    for (int m = 1; m <= 12; ++m) {
+      for (int d = 1; d <= planner.MonthTable[m - 1].NumberOfDays(); ++d) {
+        if (Filed(m, d) != 0) days += std::to_string(m) + "/" + std::to_string(d) + ",";
+      }
     }
     return days;
   }
@@ -54,29 +64,36 @@ class MarkDateTest : public ::testing::Test {
   YearPlanner planner;
 };
 
-TEST_F(MarkDateTest, LastDayRuleComparesOnlyTheDayOfTheMonth) {
+TEST_F(MarkDateTest, PaintsEveryDayTheAppointmentCovers) {
   struct Case {
     OleDate start, end;
-    const char* painted;
+    const char* days;
   };
   const Case cases[] = {
-      {At(5, 5, 10), At(5, 5, 11), "5,"},
-      {At(5, 5, 0), At(5, 8, 0), "5,6,7,"},
-      {At(5, 5, 10), At(5, 7, 11), "5,6,"},
-      {At(5, 5, 10), At(5, 7, 9), "5,"},
-      {At(5, 5, 23), At(5, 6, 1), ""},
-      {At(5, 5, 10), At(6, 5, 10), "5,"},
+      {At(5, 5, 23), At(5, 6, 1), "5/5,5/6,"},       // overnight
+      {At(5, 5, 10), At(5, 7, 11), "5/5,5/6,5/7,"},
+      {At(5, 5, 10), At(5, 7, 9), "5/5,5/6,5/7,"},   // ends earlier in the day than it began
+      {At(5, 5, 0), At(5, 8, 0), "5/5,5/6,5/7,"},    // all day: an end at 00:00 is the day before's
+      {At(5, 5, 10), At(5, 5, 11), "5/5,"},
+      {At(5, 5, 0), At(5, 5, 0), "5/5,"},            // no length
+      {At(5, 5, 10), At(5, 5, 9), "5/5,"},           // ends before it starts
+      {At(5, 5, 22), At(5, 6, 0), "5/5,"},
   };
   for (const Case& test : cases) {
     planner.BuildYearGrid();
     const AppointmentItem item = Mark(test.start, test.end);
-    EXPECT_EQ(MayDaysPainted(), test.painted);
-    int filed = 0;
-    for (int d = 1; d <= 31; ++d) filed += static_cast<int>(Filed(5, d));
-    const std::string painted = test.painted;
-    EXPECT_EQ(filed, std::count(painted.begin(), painted.end(), ','));
+    EXPECT_EQ(DaysPainted(65280), test.days) << test.start << " " << test.end;
+    EXPECT_EQ(DaysFiled(), test.days) << test.start << " " << test.end;
     planner.CategoryList->Item("Holiday")->Appointments.clear();
   }
+  // A month long, across the turn of the month.
+  planner.BuildYearGrid();
+  Mark(At(5, 5, 10), At(6, 5, 10));
+  std::string month;
+  for (int d = 5; d <= 31; ++d) month += "5/" + std::to_string(d) + ",";
+  for (int d = 1; d <= 5; ++d) month += "6/" + std::to_string(d) + ",";
+  EXPECT_EQ(DaysPainted(65280), month);
+  EXPECT_EQ(DaysFiled(), month);
 }
 
 TEST_F(MarkDateTest, PaintsAndFilesIntoCellAndCategory) {
@@ -124,7 +141,9 @@ TEST_F(MarkDateTest, ANewCategoryGainsARedRow) {
 }
 
 TEST_F(MarkDateTest, ACategoryMetOnlyOnAnUnpaintedItemIsStillListed) {
-  const AppointmentItem item = Mark(At(5, 5, 23), At(5, 6, 1), "Night");
+  // Nothing of it falls in the shown year.
+  const AppointmentItem item = Mark(DateTimeSerial(1997, 5, 5, 10, 0, 0), DateTimeSerial(1997, 5, 5, 11, 0, 0), "Night");
+  EXPECT_EQ(DaysFiled(), "");
   ASSERT_NE(planner.CategoryList->Item("Night"), nullptr);
   EXPECT_EQ(planner.CategoryList->Item("Night")->Appointments.front(), item);
 }
