@@ -1,5 +1,7 @@
 #include "linetally/database/record_table.h"
 
+#include <algorithm>
+
 namespace lt {
 
 RecordLines SplitFileText(std::string_view text) {
@@ -41,10 +43,37 @@ RecordFields SplitRecordLine(std::string_view line) {
   return fields;
 }
 
+void RecordTable::Watch(RecordObserver& observer) {
+  observers.push_back(&observer);
+  for (const auto& row : rows) observer.RecordAdded(row);
+}
+
+void RecordTable::Clear() {
+  rows.clear();
+  for (auto* observer : observers) observer->RecordsCleared();
+}
+
 void RecordTable::Parse(const RecordLines& lines, size_t from) {
-  if (from < 1) from = 1;
-  rows.resize(lines.size());
-  for (size_t k = from; k <= lines.size(); ++k) rows[k - 1] = SplitRecordLine(lines[k - 1]);
+  from = std::clamp<size_t>(from, 1, rows.size() + 1);
+  if (from == 1) {
+    Clear();
+    rows.reserve(lines.size());
+  }
+  while (rows.size() >= from) {
+    for (auto* observer : observers) observer->RecordRemoved(rows.back());
+    rows.pop_back();
+  }
+  for (size_t k = rows.size(); k < lines.size(); ++k) {
+    rows.push_back(SplitRecordLine(lines[k]));
+    for (auto* observer : observers) observer->RecordAdded(rows.back());
+  }
+}
+
+void RecordTable::Erase(const std::vector<size_t>& positions) {
+  for (size_t position : positions)
+    if (position < rows.size())
+      for (auto* observer : observers) observer->RecordRemoved(rows[position]);
+  EraseAt(rows, positions);
 }
 
 }  // namespace lt

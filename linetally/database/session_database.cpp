@@ -13,7 +13,9 @@ bool IsListable(const RecordFields& fields, const RegionalFormats& formats) {
 
 SessionDatabase::SessionDatabase(FileStore& files, DatabaseUi& ui, const RegionalFormats& formats,
                                  std::string programFolder)
-    : files(files), ui(ui), formats(formats), workingFile(std::move(programFolder) + "Lnt.dat") {}
+    : files(files), ui(ui), formats(formats), workingFile(std::move(programFolder) + "Lnt.dat") {
+  table.Watch(totals);
+}
 
 void SessionDatabase::LoadDatabase(const std::string& name) {
   table.Clear();
@@ -54,31 +56,25 @@ void SessionDatabase::TestSize() {
 }
 
 Currency SessionDatabase::SumCost() const {
-  Currency total;
-  for (size_t k = 1; k <= table.Count(); ++k) {
-    const std::string& field = table.Row(k)[4];
-    auto value = Currency::Parse(field);
-    if (!value) throw ConversionError(field);
-    total += *value;
-  }
-  return total;
-}
-
-int64_t SessionDatabase::SumSeconds() const {
-  int64_t total = 0;
-  for (size_t k = 1; k <= table.Count(); ++k) total += ParseRecordInteger(table.Row(k)[2]).value_or(0);
-  return total;
+  if (totals.UnreadableCosts() > 0)
+    for (size_t k = 1; k <= table.Count(); ++k) {
+      const std::string& field = table.Row(k)[4];
+      if (!Currency::Parse(field)) throw ConversionError(field);
+    }
+  return totals.Cost();
 }
 
 void SessionDatabase::DeleteRows(const std::vector<size_t>& rows) {
   std::vector<size_t> sorted = rows;
   std::sort(sorted.begin(), sorted.end());
   sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-  // Each earlier deletion shifts the later rows up by one.
-  for (size_t k = 0; k < sorted.size(); ++k) {
-    const size_t index = sorted[k] - k;
-    if (index < lines.size()) lines.erase(lines.begin() + long(index));
-  }
+  const bool parsed = table.Count() == lines.size();
+  EraseAt(lines, sorted);
+  if (parsed)
+    table.Erase(sorted);
+  else
+    table.Parse(lines, 1);
+  TestSize();
 }
 
 bool SessionDatabase::ReadWorkingFileBack() {

@@ -11,6 +11,7 @@
 #include "linetally/base/regional_formats.h"
 #include "linetally/database/file_store.h"
 #include "linetally/database/record_table.h"
+#include "linetally/database/running_totals.h"
 #include "linetally/database/session_record.h"
 
 namespace lt {
@@ -49,11 +50,17 @@ class SessionDatabase {
   void UpdateDB(const SessionRecord& record);  // appends the line and parses it
   void InsertDB() {}
   void TestSize();
-  Currency SumCost() const;  // throws ConversionError
-  int64_t SumSeconds() const;
+  // The kept totals. SumCost throws ConversionError naming the first cost field, in record
+  // order, that the standard conversion cannot read.
+  Currency SumCost() const;
+  int64_t SumSeconds() const { return totals.Seconds(); }
+  // The observer hears of every parsed record now held, then of each one added or removed
+  // (loads, appends, deletes, recovery), as the log's own totals do.
+  void Watch(RecordObserver& observer) { table.Watch(observer); }
 
   void Clear() { lines.clear(); }
-  // Deletes the lines of the given 0-based row indexes (each as the list had it).
+  // Deletes the lines of the given 0-based row indexes (each as the list had it) and their
+  // parsed rows, then runs the size check as every parse does.
   void DeleteRows(const std::vector<size_t>& rows);
 
   // Replaces the working file with the record lines; false (after a message) when it failed or
@@ -73,6 +80,7 @@ class SessionDatabase {
   std::string workingFile, currentFile;
   RecordLines lines;
   RecordTable table;
+  RunningTotals totals;
   // The working file's content is known (read, created or replaced by us); until then it is
   // never overwritten.
   bool workingFileKnown = false;

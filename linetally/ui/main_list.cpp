@@ -136,7 +136,6 @@ void TfrmMain::DoDelete(const std::vector<int>& selectedRows) {
   // A session appended while the question was open only adds a row at the end, so the indexes
   // still name the same records.
   database.DeleteRows(std::vector<size_t>(selectedRows.begin(), selectedRows.end()));
-  database.ReadDatabase(1);
   UpdateListBox(1, true);
 }
 

@@ -1,5 +1,7 @@
 #include "tests/linetally/database/database_fixture.h"
 
+#include <functional>
+
 namespace lt::testing {
 namespace {
 
@@ -65,16 +67,56 @@ TEST_F(Loading, SizeWarningFromRecord901WithHelpContext) {
 
 using Totals = DatabaseTest;
 
-TEST_F(Totals, UnreadableCostIsAConversionErrorNamingTheField) {
-  WriteFile("Lnt.dat", Lines({kLine1, "07/12/2026 10:00:00,07/12/2026 10:00:45,45,Home,1.2.5,"}));
+// The kept totals against the sum of what the file would hold after each change; a summary
+// that starts watching later sees the same.
+TEST_F(Totals, FollowLoadAppendDeleteAndReload) {
+  WriteFile("Lnt.dat", Lines({kLine1, kLine2, kLine3}));
+  WriteFile("copy.ltb", Lines({kLine2}));
   db.LoadDatabase(db.WorkingFile());
   db.ReadDatabase(1);
-  try {
-    db.SumCost();
-    FAIL() << "no error";
-  } catch (const ConversionError& error) {
-    EXPECT_STREQ(error.what(), "'1.2.5' is not a valid floating point value");
+  RunningTotals late;
+  db.Watch(late);
+  SessionRecord record{{2026, 12, 9, 8, 0, 0}, {2026, 12, 9, 8, 1, 0}, 60, "Home", Currency::FromRaw(1), ""};
+  const struct {
+    const char* step;
+    std::function<void()> change;
+    int64_t cost, seconds;
+  } steps[] = {
+      {"load", [] {}, 12516 + 450 + 23700, 1958 + 45 + 3600},
+      {"append", [&] { db.UpdateDB(record); }, 12516 + 450 + 23700 + 1, 1958 + 45 + 3600 + 60},
+      {"delete 1 and 3", [&] { db.DeleteRows({2, 0}); }, 450 + 1, 45 + 60},
+      {"open a copy", [&] { db.LoadDatabase(PathOf("copy.ltb")); db.ReadDatabase(1); }, 450, 45},
+      {"new", [&] { db.Clear(); db.ReadDatabase(1); }, 0, 0},
+  };
+  for (const auto& s : steps) {
+    s.change();
+    EXPECT_EQ(db.SumCost(), Currency::FromRaw(s.cost)) << s.step;
+    EXPECT_EQ(db.SumSeconds(), s.seconds) << s.step;
+    EXPECT_EQ(late.Cost(), Currency::FromRaw(s.cost)) << s.step;
+    EXPECT_EQ(late.Seconds(), s.seconds) << s.step;
   }
+}
+
+TEST_F(Totals, UnreadableCostIsAConversionErrorNamingTheFirstField) {
+  const std::string bad1 = "07/12/2026 10:00:00,07/12/2026 10:00:45,45,Home,1.2.5,";
+  const std::string bad2 = "07/12/2026 11:00:00,07/12/2026 11:00:45,45,Home,x,";
+  WriteFile("Lnt.dat", Lines({kLine1, bad1, kLine2, bad2}));
+  db.LoadDatabase(db.WorkingFile());
+  db.ReadDatabase(1);
+  const auto error = [&] {
+    try {
+      db.SumCost();
+    } catch (const ConversionError& e) {
+      return std::string(e.what());
+    }
+    return std::string("no error");
+  };
+  EXPECT_EQ(error(), "'1.2.5' is not a valid floating point value");
+  db.DeleteRows({1});
+  EXPECT_EQ(error(), "'x' is not a valid floating point value");
+  db.DeleteRows({2});
+  EXPECT_EQ(error(), "no error");
+  EXPECT_EQ(db.SumCost(), Currency::FromRaw(12516 + 450));
 }
 
 using Saving = DatabaseTest;
