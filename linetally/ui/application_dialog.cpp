@@ -1,5 +1,6 @@
 #include "linetally/ui/application_dialog.h"
 
+#include "linetally/base/startup_entry.h"
 #include "linetally/resources/preferences_ids.h"
 #include "linetally/tariffs/service_store.h"
 
@@ -78,29 +79,12 @@ void TfrmApplication::btnOKClick() {
     throw;
   }
   registry.CloseKey();
-  UpdateStartupEntry(p.startEvery);
+  UpdateStartupEntry(registry, p.startEvery, ExecutablePath());
   if (p.currency != previousSymbol) {
     host.UpdateStatusBar();
     options.DoLabels();
   }
   CloseModal();
-}
-
-// The machine-wide list; the object goes back to the user's hive whatever happens.
-void TfrmApplication::UpdateStartupEntry(bool startWithWindows) {
-  Registry& registry = host.AppRegistry();
-  registry.SetRootKey(RootKey::LocalMachine);
-  try {
-    if (!registry.OpenKey(kRunKey, false)) registry.CloseKey();  // the write below then fails
-    if (startWithWindows)
-      registry.WriteString("Linetally", ExecutablePath());
-    else if (registry.ValueExists("Linetally"))
-      registry.DeleteValue("Linetally");
-  } catch (...) {
-    registry.SetRootKey(RootKey::CurrentUser);
-    throw;
-  }
-  registry.SetRootKey(RootKey::CurrentUser);
 }
 
 }  // namespace lt

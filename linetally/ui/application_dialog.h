@@ -1,6 +1,6 @@
 #pragma once
 // TfrmApplication, "Application Preferences": the five application preferences and the entry
-// in the machine-wide start-up list that launches Linetally at log-on.
+// that launches Linetally at log-on.
 #include <windows.h>
 
 #include <string>
@@ -10,8 +10,6 @@
 #include "linetally/ui/preferences_host.h"
 
 namespace lt {
-
-inline constexpr const char* kRunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 class TfrmApplication : public ModalForm {
  public:
@@ -25,7 +23,6 @@ class TfrmApplication : public ModalForm {
 
  private:
   void btnOKClick();
-  void UpdateStartupEntry(bool startWithWindows);
 
   PreferencesHost& host;
   TfrmOptions& options;

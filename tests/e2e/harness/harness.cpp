@@ -144,4 +144,15 @@ void Process::Terminate() {
   }
 }
 
+std::string ManifestOf(const std::string& exePath) {
+  HMODULE module = LoadLibraryExA(WindowsPath(exePath).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!module) throw std::runtime_error("cannot read " + exePath);
+  std::string text;
+  if (HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)))  // RT_MANIFEST
+    if (HGLOBAL data = LoadResource(module, found))
+      text.assign(static_cast<const char*>(LockResource(data)), SizeofResource(module, found));
+  FreeLibrary(module);
+  return text;
+}
+
 }  // namespace e2e

@@ -57,6 +57,9 @@ class Process {
   PROCESS_INFORMATION info{};
 };
 
+// The application manifest built into the program file ("" when there is none).
+std::string ManifestOf(const std::string& exePath);
+
 // Top-level windows of the process (visible or not) of the class (and title, when given).
 HWND FindTopWindow(DWORD processId, const std::string& className, const std::string* title = nullptr);
 HWND WaitForTopWindow(DWORD processId, const std::string& className, int timeoutMs = 10000);

@@ -1,5 +1,6 @@
 // The application preferences dialog: what OK writes (the five values and the start-up
-// entry), what Cancel leaves alone, and a new currency symbol showing at once.
+// entry), what Cancel leaves alone, and a new currency symbol showing at once. Also the
+// program's manifest: it runs as the invoking user, so nothing it writes is redirected.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,13 +11,17 @@
 namespace e2e {
 namespace {
 
-constexpr const char* kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+// The user's Run key holds the entry; the machine-wide one only ever loses an old one.
+constexpr const char* kUserRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const char* kMachineRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-void RemoveRunEntry() {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
-  RegDeleteValueA(key, "Linetally");
-  RegCloseKey(key);
+void RemoveRunEntries() {
+  for (auto [root, path] : {std::pair{HKEY_CURRENT_USER, kUserRunKey}, std::pair{HKEY_LOCAL_MACHINE, kMachineRunKey}}) {
+    HKEY key;
+    if (RegOpenKeyExA(root, path, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) continue;
+    RegDeleteValueA(key, "Linetally");
+    RegCloseKey(key);
+  }
 }
 
 std::string Lower(std::string text) {
@@ -27,10 +32,10 @@ std::string Lower(std::string text) {
 class ApplicationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RemoveRunEntry();
+    RemoveRunEntries();
     app.Start();
   }
-  void TearDown() override { RemoveRunEntry(); }
+  void TearDown() override { RemoveRunEntries(); }
   HWND Open() { return form = OpenDialog(app, IDM_APPLICATION1, "TfrmApplication"); }
   HWND C(int id) { return GetDlgItem(form, id); }
   void Confirm() {
@@ -43,7 +48,10 @@ class ApplicationTest : public ::testing::Test {
     EXPECT_EQ(value ? value->type : 0, DWORD(REG_DWORD)) << name;
     return value ? value->data : std::vector<uint8_t>{};
   }
-  std::optional<RegistryValue> RunEntry() { return ReadRegistry(HKEY_LOCAL_MACHINE, kRunKey, "Linetally"); }
+  std::optional<RegistryValue> RunEntry() { return ReadRegistry(HKEY_CURRENT_USER, kUserRunKey, "Linetally"); }
+  std::optional<RegistryValue> MachineEntry() {
+    return ReadRegistry(HKEY_LOCAL_MACHINE, kMachineRunKey, "Linetally");
+  }
 
   LinetallyApp app;
   HWND form = nullptr;
@@ -83,13 +91,18 @@ TEST_F(ApplicationTest, OkWritesTheFiveValuesAndTheStartupEntry) {
   auto entry = RunEntry();
   ASSERT_TRUE(entry) << "no start-up entry";
   EXPECT_EQ(entry->type, DWORD(REG_SZ));
-  EXPECT_EQ(Lower(entry->AsString()), Lower(app.ExePath())) << "the full path, no quotes";
+  EXPECT_EQ(entry->data.size(), app.ExePath().size()) << "the full path, no quotes, no NUL";
+  EXPECT_EQ(Lower(entry->AsString()), Lower(app.ExePath()));
+  EXPECT_FALSE(MachineEntry()) << "nothing written machine-wide";
 
+  // An entry an earlier version left machine-wide goes too when the option is unticked.
+  WriteRegistryString(HKEY_LOCAL_MACHINE, kMachineRunKey, "Linetally", "C:\\Old\\Linetally.exe");
   Open();
   EXPECT_TRUE(Checked(C(IDC_CHECKSTARTEVERY))) << "the dialog shows what was confirmed";
   Click(C(IDC_CHECKSTARTEVERY));
   Confirm();
   EXPECT_FALSE(RunEntry()) << "unticking removes the entry";
+  EXPECT_FALSE(MachineEntry()) << "and the machine-wide one";
   EXPECT_EQ(Flag("checkStartEvery"), off);
 }
 
@@ -117,22 +130,13 @@ TEST_F(ApplicationTest, RefusedWritesAreReportedAndTheDialogStaysOpen) {
   Answer(*error, IDOK);
   EXPECT_TRUE(Visible(form));
 
-  // No machine-wide start-up list to write to: the user's values still stand.
+  // No machine-wide start-up list at all, as for a user without rights there: ticking works.
   WriteRegistry(HKEY_CURRENT_USER, kLinetallyKey, "checkStartEvery", REG_DWORD, {0, 0, 0, 0});
-  DeleteRegistryTree(HKEY_LOCAL_MACHINE, kRunKey);
+  DeleteRegistryTree(HKEY_LOCAL_MACHINE, kMachineRunKey);
   Click(C(IDC_CHECKSTARTEVERY));
-  Click(C(IDOK));
-  error = WaitForMessageBox(app.Program().Id());
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->text, "Failed to set data for 'Linetally'");
-  Answer(*error, IDOK);
-  EXPECT_TRUE(Visible(form));
-  EXPECT_EQ(Flag("checkStartEvery"), (std::vector<uint8_t>{1, 0, 0, 0}));
-
-  // Back on the user's hive after the failure: the next OK works.
-  WriteRegistryString(HKEY_LOCAL_MACHINE, kRunKey, "Other", "x");
   Retype(C(IDC_EDITCURRENCY), "$");
   Confirm();
+  EXPECT_EQ(Flag("checkStartEvery"), (std::vector<uint8_t>{1, 0, 0, 0}));
   EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, kLinetallyKey, "editCurrency")->AsString(), "$");
   EXPECT_TRUE(RunEntry());
 }
@@ -200,6 +204,13 @@ TEST_F(ApplicationTest, CancelChangesNothing) {
   EXPECT_FALSE(Checked(C(IDC_CHECKSTARTEVERY))) << "abandoned edits leave no trace";
   EXPECT_TRUE(Checked(C(IDC_CHECKCONFIRMDELETES)));
   EXPECT_EQ(Text(C(IDC_EDITCURRENCY)), "\xA3");
+}
+
+// No common-controls dependency: with one, the controls would change their look.
+TEST(Manifest, RunsAsTheInvokingUserWithTheClassicControls) {
+  const std::string manifest = ManifestOf(std::string(E2E_BIN_DIR) + "/Linetally.exe");
+  EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\""), std::string::npos) << manifest;
+  EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Without a calendar client the planner shows the automation error in its stop box and
 // ends before its window appears. (Its own driver: it unregisters the client in its prefix.)
+// Also the program file's manifest.
 #include <gtest/gtest.h>
 
 #include "yearboard_app.h"
@@ -19,6 +20,13 @@ TEST(StartUp, AMissingCalendarClientEndsTheProgramAtStartUp) {
   Screenshot(box->window, "yearboard_no_calendar_client");
   Answer(*box, IDOK);
   EXPECT_EQ(app.Program().WaitForExit(10000), std::optional<DWORD>(1));
+}
+
+// Runs as the invoking user, with the classic controls (no common-controls dependency).
+TEST(StartUp, TheManifestAsksForNoElevation) {
+  const std::string manifest = ManifestOf(std::string(E2E_BIN_DIR) + "/Yearboard.exe");
+  EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\""), std::string::npos) << manifest;
+  EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
 }
 
 }  // namespace
