@@ -82,8 +82,8 @@ std::string Registry::ReadString(const std::string& name) {
   QueryResult result = PlatformQuery(name, 0);
   if (result.status == QueryStatus::Missing) return "";
   if (result.status != QueryStatus::Ok) Fail(kGetFailed, name);
-  if (result.data.empty()) return "";
   if (result.type != kRegSz && result.type != kRegExpandSz) Fail(kBadType, name);
+  if (result.data.empty()) return "";
   const char* chars = reinterpret_cast<const char*>(result.data.data());
   return std::string(chars, strnlen(chars, result.data.size()));
 }

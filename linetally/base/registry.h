@@ -61,7 +61,7 @@ class Registry {
   bool ValueExists(const std::string& name);
   bool DeleteValue(const std::string& name);
 
-  // REG_SZ or REG_EXPAND_SZ, up to the first NUL; missing or empty data reads as "".
+  // REG_SZ or REG_EXPAND_SZ, up to the first NUL; a missing value or empty text reads as "".
   std::string ReadString(const std::string& name);
   // REG_SZ, the characters without a terminating NUL.
   void WriteString(const std::string& name, const std::string& value);

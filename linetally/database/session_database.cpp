@@ -27,12 +27,13 @@ void SessionDatabase::LoadDatabase(const std::string& name) {
       ui.ShowError("The session log \"" + workingFile + "\" could not be created: " + e.what());
     }
   }
-  auto text = files.Exists(name) ? files.ReadAll(name) : std::nullopt;
-  if (text) {
+  if (!files.Exists(name)) {
+    ui.ShowError("Database file missing or does not exist.");
+  } else if (auto text = files.ReadAll(name)) {
     lines = SplitFileText(*text);
     if (name == workingFile) workingFileKnown = true;
   } else {
-    ui.ShowError("Database file missing or does not exist.");
+    ui.ShowError("Database file \"" + name + "\" could not be read.");
   }
   currentFile = name;
 }

@@ -72,11 +72,9 @@ TEST_P(RegistrySuite, StringsAreWrittenWithoutNulAndReadEitherWay) {
   env->SetRaw(key, "withNul", kRegSz, {'0', '.', '5', 0});
   env->SetRaw(key, "cutAtNul", kRegSz, {'1', 0, '2', 0});
   env->SetRaw(key, "expand", kRegExpandSz, Bytes("0.06"));
-  env->SetRaw(key, "emptyBinary", kRegBinary, {});
   EXPECT_EQ(reg().ReadString("withNul"), "0.5");
   EXPECT_EQ(reg().ReadString("cutAtNul"), "1");
   EXPECT_EQ(reg().ReadString("expand"), "0.06");
-  EXPECT_EQ(reg().ReadString("emptyBinary"), "");
   EXPECT_EQ(reg().ReadString("absent"), "");
 
   reg().WriteString("editDiscount", "");
@@ -87,7 +85,11 @@ TEST_P(RegistrySuite, StringsAreWrittenWithoutNulAndReadEitherWay) {
 TEST_P(RegistrySuite, StringOfAnotherTypeIsRefused) {
   ASSERT_TRUE(reg().OpenKey("\\" + key, false));
   env->SetRaw(key, "editCost", kRegDword, {1, 0, 0, 0});
+  env->SetRaw(key, "emptyBinary", kRegBinary, {});
+  env->SetRaw(key, "emptyNone", kRegNone, {});
   EXPECT_EQ(ErrorOf([&] { reg().ReadString("editCost"); }), "Invalid data type for 'editCost'");
+  EXPECT_EQ(ErrorOf([&] { reg().ReadString("emptyBinary"); }), "Invalid data type for 'emptyBinary'");
+  EXPECT_EQ(ErrorOf([&] { reg().ReadString("emptyNone"); }), "Invalid data type for 'emptyNone'");
 }
 
 TEST_P(RegistrySuite, BooleansAreFourByteDwords) {

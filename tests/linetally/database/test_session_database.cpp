@@ -35,6 +35,34 @@ TEST_F(Loading, MissingCopyKeepsTheRecordsButBecomesCurrent) {
   EXPECT_EQ(db.CurrentFile(), PathOf("gone.ltb"));
 }
 
+// The real files, except one that exists but cannot be opened.
+class UnreadableFile : public FileStore {
+ public:
+  UnreadableFile(FileStore& files, std::string path) : files(files), path(std::move(path)) {}
+  bool Exists(const std::string& p) override { return files.Exists(p); }
+  std::optional<std::string> ReadAll(const std::string& p) override {
+    return p == path ? std::nullopt : files.ReadAll(p);
+  }
+  void ReplaceAtomically(const std::string& p, const std::string& text) override { files.ReplaceAtomically(p, text); }
+  std::string MoveAside(const std::string& p, const std::string& to) override { return files.MoveAside(p, to); }
+
+ private:
+  FileStore& files;
+  std::string path;
+};
+
+TEST_F(Loading, AnUnreadableWorkingFileIsSaidSoAndNeverOverwritten) {
+  WriteFile("Lnt.dat", Lines({kLine1}));
+  UnreadableFile locked(files, PathOf("Lnt.dat"));
+  SessionDatabase lockedDb(locked, ui, formats, prefix);
+  lockedDb.LoadDatabase(lockedDb.WorkingFile());
+  ASSERT_EQ(ui.errors.size(), 1u);
+  EXPECT_EQ(ui.errors[0], "Database file \"" + PathOf("Lnt.dat") + "\" could not be read.");
+  lockedDb.UpdateDB(SessionRecord{});
+  EXPECT_FALSE(lockedDb.SaveWorkingFile());
+  EXPECT_EQ(ReadFile("Lnt.dat"), Lines({kLine1}));
+}
+
 TEST_F(Loading, ParsesEveryLineEndingAndTheLastUnendedLine) {
   WriteFile("Lnt.dat", kLine1 + "\n" + kLine2 + "\r" + kLine3);
   db.LoadDatabase(db.WorkingFile());
