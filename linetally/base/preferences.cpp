@@ -24,14 +24,19 @@ void WriteMissingPreferenceDefaults(Registry& registry) {
 
 Preferences ReadPreferences(Registry& registry) {
   Preferences p;
-  for (const Flag& flag : kFlags) p.*flag.field = registry.ReadBool(flag.name);
+  p.startEvery = registry.ReadBool("checkStartEvery");
+  p.confirmDeletes = registry.ReadBool("checkConfirmDeletes");
   p.currency = registry.ReadString(kCurrency);
   return p;
 }
 
-void WritePreferences(Registry& registry, const Preferences& preferences) {
-  for (const Flag& flag : kFlags) registry.WriteBool(flag.name, preferences.*flag.field);
-  registry.WriteString(kCurrency, preferences.currency);
+void WritePreferences(Registry& registry, const Preferences& wanted, Preferences& inForce) {
+  for (const Flag& flag : kFlags) {
+    registry.WriteBool(flag.name, wanted.*flag.field);
+    inForce.*flag.field = wanted.*flag.field;
+  }
+  registry.WriteString(kCurrency, wanted.currency);
+  inForce.currency = wanted.currency;
 }
 
 }  // namespace lt

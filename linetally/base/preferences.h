@@ -19,9 +19,12 @@ struct Preferences {
 
 // Writes the defaults of the values that do not exist, in their order, into the current key.
 void WriteMissingPreferenceDefaults(Registry& registry);
-// Reads all five from the current key; throws RegistryError on a wrong type or refused read.
+// The start-up read from the current key: start with Windows, confirm deletes and the symbol.
+// Start minimised and the connection note stay off, unread. Throws RegistryError on a wrong
+// type or refused read.
 Preferences ReadPreferences(Registry& registry);
-// Writes all five, in their order.
-void WritePreferences(Registry& registry, const Preferences& preferences);
+// Writes all five in their order. Each takes effect in `inForce` once it is written, so a
+// refused write (RegistryError) leaves it and the ones after it as they were.
+void WritePreferences(Registry& registry, const Preferences& wanted, Preferences& inForce);
 
 }  // namespace lt

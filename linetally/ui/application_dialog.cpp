@@ -63,28 +63,37 @@ void TfrmApplication::OnCommand(int id, int code, HWND) {
 
 void TfrmApplication::btnOKClick() {
   Registry& registry = host.AppRegistry();
-  Preferences& p = host.AppPreferences();
-  p.startMinimised = IsChecked(checkStartMin);
-  p.startEvery = IsChecked(checkStartEvery);
-  p.confirmDeletes = IsChecked(checkConfirmDeletes);
-  p.extraInfo = IsChecked(checkExtraInfo);
-  p.currency = TextOf(editCurrency);
-  host.PreferencesTaken();
-  // A refused write stops the handler; the dialog stays open.
-  if (!registry.OpenKey(kProgramKey, false)) registry.CloseKey();  // the writes then fail
+  Preferences& inForce = host.AppPreferences();
+  Preferences wanted;
+  wanted.startMinimised = IsChecked(checkStartMin);
+  wanted.startEvery = IsChecked(checkStartEvery);
+  wanted.confirmDeletes = IsChecked(checkConfirmDeletes);
+  wanted.extraInfo = IsChecked(checkExtraInfo);
+  wanted.currency = TextOf(editCurrency);
+  // A refused write stops the handler with only the values written before it in force; the
+  // dialog stays open.
   try {
-    WritePreferences(registry, p);
+    if (!registry.OpenKey(kProgramKey, false)) registry.CloseKey();  // the writes then fail
+    WritePreferences(registry, wanted, inForce);
+    registry.CloseKey();
+    UpdateStartupEntry(registry, inForce.startEvery, ExecutablePath());
   } catch (...) {
     registry.CloseKey();
+    TakeChanges();
     throw;
   }
-  registry.CloseKey();
-  UpdateStartupEntry(registry, p.startEvery, ExecutablePath());
-  if (p.currency != previousSymbol) {
+  TakeChanges();
+  CloseModal();
+}
+
+void TfrmApplication::TakeChanges() {
+  const Preferences& inForce = host.AppPreferences();
+  host.PreferencesTaken();
+  if (inForce.currency != previousSymbol) {
+    previousSymbol = inForce.currency;
     host.UpdateStatusBar();
     options.DoLabels();
   }
-  CloseModal();
 }
 
 }  // namespace lt

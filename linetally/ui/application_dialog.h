@@ -23,6 +23,8 @@ class TfrmApplication : public ModalForm {
 
  private:
   void btnOKClick();
+  // What the confirmation put in force reaches the window: the note flag, a new symbol.
+  void TakeChanges();
 
   PreferencesHost& host;
   TfrmOptions& options;

@@ -125,8 +125,6 @@ void TfrmMain::FormCreate() {
   WriteMissingPreferenceDefaults(key);
   // Start-up always shows the window and asks for no note; the dialog sets both when confirmed.
   preferences = ReadPreferences(key);
-  preferences.startMinimised = false;
-  preferences.extraInfo = false;
   monitor.SetConnectionNote(false);
 
   if (!preferences.startMinimised) {

@@ -122,6 +122,8 @@ TEST_F(ApplicationTest, NewSymbolShowsAtOnceInThePanelsAndTheTelecomLabels) {
 
 TEST_F(ApplicationTest, RefusedWritesAreReportedAndTheDialogStaysOpen) {
   Open();
+  Click(C(IDC_CHECKCONFIRMDELETES));
+  Retype(C(IDC_EDITCURRENCY), "$");
   DeleteRegistryTree(HKEY_CURRENT_USER, kLinetallyKey);
   Click(C(IDOK));
   auto error = WaitForMessageBox(app.Program().Id());
@@ -129,6 +131,13 @@ TEST_F(ApplicationTest, RefusedWritesAreReportedAndTheDialogStaysOpen) {
   EXPECT_EQ(error->text, "Failed to set data for 'checkStartMin'");
   Answer(*error, IDOK);
   EXPECT_TRUE(Visible(form));
+  // Nothing was written, so nothing took effect.
+  Click(C(IDCANCEL));
+  ASSERT_TRUE(WaitUntil([&] { return !Visible(form); }));
+  EXPECT_EQ(app.Panel(1), "Current \xA3" "0.000");
+  Open();
+  EXPECT_TRUE(Checked(C(IDC_CHECKCONFIRMDELETES)));
+  EXPECT_EQ(Text(C(IDC_EDITCURRENCY)), "\xA3");
 
   // No machine-wide start-up list at all, as for a user without rights there: ticking works.
   WriteRegistry(HKEY_CURRENT_USER, kLinetallyKey, "checkStartEvery", REG_DWORD, {0, 0, 0, 0});

@@ -12,7 +12,8 @@ namespace {
 class PreferencesTest : public ::testing::Test {
  protected:
   PreferencesTest() { registry.OpenKey(kProgramKey, true); }
-  MemoryRegistry registry{std::make_shared<MemoryHives>()};
+  std::shared_ptr<MemoryHives> hives = std::make_shared<MemoryHives>();
+  MemoryRegistry registry{hives};
 };
 
 TEST_F(PreferencesTest, FirstStartWritesTheFiveDefaultsWithTheirTypes) {
@@ -35,9 +36,16 @@ TEST_F(PreferencesTest, ExistingValuesAreKeptEvenAnEmptySymbol) {
   EXPECT_FALSE(p.confirmDeletes);
 }
 
-TEST_F(PreferencesTest, AWrongTypeIsReportedByName) {
-  registry.WriteString("checkStartEvery", "yes");
+TEST_F(PreferencesTest, StartUpReadsThreeValuesAndReportsAWrongTypeByName) {
+  // Start minimised and the note flag stay off unread, whatever is stored there.
+  registry.WriteString("checkStartMin", "yes");
+  registry.WriteBool("checkExtraInfo", true);
   WriteMissingPreferenceDefaults(registry);
+  const Preferences p = ReadPreferences(registry);
+  EXPECT_FALSE(p.startMinimised);
+  EXPECT_FALSE(p.extraInfo);
+
+  registry.WriteString("checkStartEvery", "yes");
   try {
     ReadPreferences(registry);
     FAIL() << "no error";
@@ -46,16 +54,47 @@ TEST_F(PreferencesTest, AWrongTypeIsReportedByName) {
   }
 }
 
-TEST_F(PreferencesTest, WriteThenReadRoundTrips) {
-  Preferences p;
-  p.startEvery = true;
-  p.confirmDeletes = false;
-  p.currency = "EUR";
-  WritePreferences(registry, p);
+// Refuses to write one value, as a key the user may not change would.
+class RefusingRegistry : public MemoryRegistry {
+ public:
+  RefusingRegistry(std::shared_ptr<MemoryHives> hives, std::string refused)
+      : MemoryRegistry(std::move(hives)), refused(std::move(refused)) {}
+
+ protected:
+  bool PlatformSet(const std::string& name, uint32_t type, const std::vector<uint8_t>& data) override {
+    return name != refused && MemoryRegistry::PlatformSet(name, type, data);
+  }
+
+ private:
+  std::string refused;
+};
+
+TEST_F(PreferencesTest, OnlyWrittenValuesTakeEffect) {
+  Preferences wanted;
+  wanted.startEvery = true;
+  wanted.confirmDeletes = false;
+  wanted.currency = "EUR";
+  Preferences inForce;
+  WritePreferences(registry, wanted, inForce);
+  EXPECT_TRUE(inForce.startEvery);
+  EXPECT_FALSE(inForce.confirmDeletes);
+  EXPECT_EQ(inForce.currency, "EUR");
   const Preferences back = ReadPreferences(registry);
   EXPECT_TRUE(back.startEvery);
   EXPECT_FALSE(back.confirmDeletes);
   EXPECT_EQ(back.currency, "EUR");
+
+  RefusingRegistry refusing(hives, "checkConfirmDeletes");
+  refusing.OpenKey(kProgramKey, false);
+  wanted = Preferences{};
+  inForce = Preferences{};
+  wanted.startEvery = true;
+  wanted.confirmDeletes = false;
+  wanted.currency = "$";
+  EXPECT_THROW(WritePreferences(refusing, wanted, inForce), RegistryError);
+  EXPECT_TRUE(inForce.startEvery) << "written before the refusal";
+  EXPECT_TRUE(inForce.confirmDeletes) << "refused";
+  EXPECT_EQ(inForce.currency, "\xA3") << "never written";
 }
 
 // The user's Run key is written; unticking clears both keys, the machine-wide one only where
