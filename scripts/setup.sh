@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev g++-mingw-w64-i686 wine wine32:i386
           xvfb xauth xdotool imagemagick fonts-wine fonts-liberation
-          cups printer-driver-cups-pdf poppler-utils)
+          cups printer-driver-cups-pdf poppler-utils libcups2:i386)
 
 missing=()
 for p in "${packages[@]}"; do

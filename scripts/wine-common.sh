@@ -5,14 +5,23 @@ export WINEARCH=win32
 
 LT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# What the template is made from: these settings and the prefix steps. A template made from
+# other versions of them is made again, so a change to the steps reaches every run.
+lt_template_stamp() {
+  cat "$LT_ROOT/scripts/wine-common.sh" "$LT_ROOT"/scripts/prefix.d/*.sh | sha1sum | cut -d' ' -f1
+}
+
 # Makes the run's template prefix once: booted, on a virtual desktop (a notification area,
-# and windows that take focus), with every step of scripts/prefix.d applied.
+# and windows that take focus), with every step of scripts/prefix.d applied. Parallel test
+# runs wait for the one that makes it.
 lt_make_template() {
-  local template=$1 build=$2
-  [ -f "$template/.ready" ] && return 0
-  rm -rf "$template"
+  local template=$1 build=$2 stamp
+  stamp=$(lt_template_stamp)
   mkdir -p "$(dirname "$template")"
   (
+    flock 9
+    [ "$(cat "$template/.ready" 2>/dev/null)" = "$stamp" ] && exit 0
+    rm -rf "$template"
     export WINEPREFIX=$template
     wineboot -i >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
@@ -22,6 +31,6 @@ lt_make_template() {
       LT_BUILD_DIR=$build bash "$step" || { echo "prefix step failed: $step" >&2; exit 1; }
     done
     wineserver -w
-  ) || return 1
-  touch "$template/.ready"
+    echo "$stamp" >"$template/.ready"
+  ) 9>"$template.lock"
 }

@@ -6,7 +6,10 @@
 namespace e2e {
 namespace {
 
+// Wine's spooler lists the CUPS queues again in the first program of a session that loads it;
+// loading it here first keeps the printers removed for the program started later.
 void RemoveAllPrinters() {
+  ASSERT_NE(LoadLibraryA("winspool.drv"), nullptr);
   DeleteRegistryTree(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Print\\Printers");
   HKEY windows;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", 0, KEY_SET_VALUE,
