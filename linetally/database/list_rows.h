@@ -18,19 +18,18 @@ struct ListRow {
 // Reads a stored amount (the cost field) as a number; may end the program on bad text.
 using AmountReader = std::function<long double(const std::string&)>;
 
-// Builds rows in record order. The previous date survives between fills, so an appended row
-// compares with the row above it.
+// Builds the row of any record on demand, so a list of any length shows only what it paints.
 class ListRowBuilder {
  public:
   ListRowBuilder(const RegionalFormats& formats, AmountReader readAmount)
       : formats(formats), readAmount(std::move(readAmount)) {}
-  // Row of record `index` (1-based); nothing when the record cannot be listed.
-  std::optional<ListRow> Build(const RecordFields& fields, size_t index);
+  // Row of record `index` (1-based); its date is empty when the record above starts on the same
+  // date. Nothing when the record cannot be listed.
+  std::optional<ListRow> Build(const RecordTable& table, size_t index) const;
 
  private:
   const RegionalFormats& formats;
   AmountReader readAmount;
-  std::string previousDate;
 };
 
 }  // namespace lt

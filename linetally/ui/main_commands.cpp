@@ -79,6 +79,8 @@ LRESULT TfrmMain::OnNotify(const NMHDR& header) {
     if (const char* hint = ToolButtonHint(int(header.idFrom))) info.lpszText = const_cast<char*>(hint);
     return 0;
   }
+  if (header.hwndFrom == listView1 && header.code == LVN_GETDISPINFOA)
+    ListView1GetDispInfo(const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(header)).item);
   if (header.hwndFrom == listView1 && header.code == NM_CLICK) ListView1Click();
   if (header.hwndFrom == listView1 && header.code == NM_RCLICK) ListView1Click();
   if (header.hwndFrom == listView1 && header.code == NM_DBLCLK) ListView1DblClick();

@@ -21,22 +21,6 @@ PrinterDialogs& PrinterChoice() {
   return dialogs;
 }
 
-std::string CellText(HWND listView, int row, int column) {
-  char text[512] = {};
-  ListView_GetItemText(listView, row, column, text, sizeof text);
-  return text;
-}
-
-// The list's texts as shown, in display order.
-std::vector<ReportRow> ListRows(HWND listView) {
-  std::vector<ReportRow> rows;
-  const int count = ListView_GetItemCount(listView);
-  for (int i = 0; i < count; ++i)
-    rows.push_back({CellText(listView, i, 0), CellText(listView, i, 1), CellText(listView, i, 2),
-                    CellText(listView, i, 3), CellText(listView, i, 4)});
-  return rows;
-}
-
 }  // namespace
 
 void TfrmMain::Print1Click() {
@@ -45,7 +29,12 @@ void TfrmMain::Print1Click() {
   // The stored totals only: a session in progress is in neither.
   const ReportTotals totals{database.SumSeconds(), totalCost, preferences.currency};
   GdiPrintSurface surface(printer->Get());
-  PrintLines(surface, kAppTitle, ReportLines(ListRows(listView1), totals));
+  // The rows as the list shows them, built from the records.
+  std::vector<ReportRow> rows;
+  for (size_t i = 1; i <= database.Table().Count(); ++i)
+    if (const auto row = listRows.Build(database.Table(), i))
+      rows.push_back({row->date, row->time, row->service, row->duration, row->cost});
+  PrintLines(surface, kAppTitle, ReportLines(rows, totals));
 }
 
 void TfrmMain::PrintSetup1Click() { PrinterChoice().Setup(Handle()); }

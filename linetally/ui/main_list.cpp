@@ -13,20 +13,44 @@ namespace {
 
 constexpr int kNoteImage = 7;  // the paper clip of ImageList1
 
+
+std::string CellText(const ListRow& row, int column) {
+  switch (column) {
+    case 0: return row.date;
+    case 1: return row.time;
+    case 2: return row.service;
+    case 3: return row.duration;
+    case 4: return row.cost;
+    default: return {};
+  }
+}
+
 }  // namespace
 
 void TfrmMain::UpdateListBox(size_t from, bool save) {
-  if (from == 1) ListView_DeleteAllItems(listView1);
+  if (from <= 1) {
+    from = 1;
+    ClearList();
+  }
+  // Rows are built when painted; each new record is checked here, so every row shown can be.
   const RecordTable& table = database.Table();
-  for (size_t i = from; i <= table.Count(); ++i) {
-    auto row = listRows.Build(table.Row(i), i);
-    if (!row) {
+  for (size_t i = from; i <= table.Count(); ++i)
+    if (!listRows.Build(table, i)) {
+      ListView_SetItemCountEx(listView1, int(i - 1), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
       const bool saveAfter = database.DoException();
       UpdateListBox(1, saveAfter);
       return;
     }
-    AddListRow(*row);
-  }
+  ListRecords(save);
+}
+
+void TfrmMain::ClearList() {
+  ListView_SetItemState(listView1, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_SetItemCountEx(listView1, 0, 0);
+}
+
+void TfrmMain::ListRecords(bool save) {
+  ListView_SetItemCountEx(listView1, int(database.Table().Count()), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
   if (save) database.SaveWorkingFile();
   try {
     totalCost = database.SumCost();
@@ -38,21 +62,21 @@ void TfrmMain::UpdateListBox(size_t from, bool save) {
   UpdateStatusBar();
 }
 
-void TfrmMain::AddListRow(const ListRow& row) {
-  LVITEMA item{};
-  item.mask = LVIF_TEXT | LVIF_STATE;
-  item.stateMask = LVIS_STATEIMAGEMASK;
-  item.state = row.hasNote ? INDEXTOSTATEIMAGEMASK(kNoteImage + 1) : 0;  // the mask counts from 1
-  item.iItem = ListView_GetItemCount(listView1);
-  item.pszText = const_cast<char*>(row.date.c_str());
-  const int index = int(SendMessageA(listView1, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-  const std::string* cells[] = {&row.time, &row.service, &row.duration, &row.cost};
-  for (int column = 1; column <= 4; ++column) {
-    LVITEMA sub{};
-    sub.iSubItem = column;
-    sub.pszText = const_cast<char*>(cells[column - 1]->c_str());
-    SendMessageA(listView1, LVM_SETITEMTEXTA, WPARAM(index), reinterpret_cast<LPARAM>(&sub));
+void TfrmMain::ListView1GetDispInfo(LVITEMA& item) {
+  std::optional<ListRow> row;
+  const RecordTable& table = database.Table();
+  // While a message box of a refresh is open the list may be longer than the records.
+  if (item.iItem >= 0 && size_t(item.iItem) < table.Count()) try {
+      row = listRows.Build(table, size_t(item.iItem) + 1);
+    } catch (const std::exception&) {
+      // a record not checked yet, met during a refresh: its own check ends the program
+    }
+  if (item.mask & LVIF_STATE) {
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = row && row->hasNote ? INDEXTOSTATEIMAGEMASK(kNoteImage + 1) : 0;  // the mask counts from 1
   }
+  if ((item.mask & LVIF_TEXT) && item.cchTextMax > 0)
+    lstrcpynA(item.pszText, row ? CellText(*row, item.iSubItem).c_str() : "", item.cchTextMax);
 }
 
 LRESULT CALLBACK TfrmMain::ListViewProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -136,7 +160,9 @@ void TfrmMain::DoDelete(const std::vector<int>& selectedRows) {
   // A session appended while the question was open only adds a row at the end, so the indexes
   // still name the same records.
   database.DeleteRows(std::vector<size_t>(selectedRows.begin(), selectedRows.end()));
-  UpdateListBox(1, true);
+  // The rows left were all checked when they were listed.
+  ClearList();
+  ListRecords(true);
 }
 
 }  // namespace lt

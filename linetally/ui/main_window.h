@@ -110,7 +110,10 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi, public Pr
   void DoDelete(const std::vector<int>& selectedRows);
   void ShowExtraInfo(int row);
   std::vector<int> SelectedRows() const;
-  void AddListRow(const ListRow& row);
+  void ClearList();  // no rows, nothing selected
+  // Shows every record (all checked), saves the working file when asked, refreshes the totals.
+  void ListRecords(bool save);
+  void ListView1GetDispInfo(LVITEMA& item);  // a row's texts, built when the list paints it
   static LRESULT CALLBACK ListViewProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND applicationWindow;
