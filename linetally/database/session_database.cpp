@@ -99,8 +99,12 @@ bool SessionDatabase::SaveWorkingFile() {
                  "Linetally ends.");
     return false;
   }
+  return ReplaceWorkingFile(JoinFileText(lines));
+}
+
+bool SessionDatabase::ReplaceWorkingFile(const std::string& text) {
   try {
-    files.ReplaceAtomically(workingFile, JoinFileText(lines));
+    files.ReplaceAtomically(workingFile, text);
     workingFileKnown = true;
     return true;
   } catch (const FileError& e) {
@@ -108,6 +112,20 @@ bool SessionDatabase::SaveWorkingFile() {
                  ". The file on disk is unchanged.");
     return false;
   }
+}
+
+bool SessionDatabase::AppendToWorkingFile(const SessionRecord& record) {
+  std::string text;
+  if (files.Exists(workingFile)) {
+    auto onDisk = files.ReadAll(workingFile);
+    if (!onDisk) {
+      ui.ShowError("The session log \"" + workingFile + "\" could not be read, so the session was not saved.");
+      return false;
+    }
+    text = std::move(*onDisk);
+    if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
+  }
+  return ReplaceWorkingFile(text + JoinFileText({BuildRecordLine(record, formats)}));
 }
 
 bool SessionDatabase::SaveCopy(const std::string& path) {

@@ -67,12 +67,16 @@ class SessionDatabase {
   // when the working file was never read successfully and still cannot be.
   bool SaveWorkingFile();
   bool SaveCopy(const std::string& path);  // false after a message
+  // Appends one session to the working file as it is on disk, leaving the records in memory
+  // alone: they may be a copy that was never checked. False after a message.
+  bool AppendToWorkingFile(const SessionRecord& record);
 
   // Recovery when a record cannot be listed. Returns whether the refill that follows may save.
   bool DoException();
 
  private:
   bool ReadWorkingFileBack();
+  bool ReplaceWorkingFile(const std::string& text);  // false after a message
 
   FileStore& files;
   DatabaseUi& ui;

@@ -64,9 +64,8 @@ void SessionMonitor::Timer1Timer() {
     sessionActive = true;
     costState.firstSecond = true;
     onlineSeconds = 0;
-  } else if (connectionCount == 0 && sessionActive && !ending) {
-    ending = true;
-    DoEnd();
+  } else if (connectionCount == 0) {
+    EndSession();
   }
 
   if (connectionCount > 0) {
@@ -83,20 +82,38 @@ void SessionMonitor::Timer1Timer() {
   }
 }
 
+void SessionMonitor::EndSession() {
+  if (!sessionActive || ending) return;
+  ending = true;
+  DoEnd();
+}
+
+std::optional<SessionRecord> SessionMonitor::EndForFailure() {
+  if (!sessionActive || ending) return std::nullopt;
+  ending = true;
+  endTime = clock.Now();
+  if (!linkUp) return std::nullopt;
+  return Record();
+}
+
 void SessionMonitor::DoEnd() {
   endTime = clock.Now();
   if (linkUp) {
     if (connectionNote) GetExtraInfo();
-    if (entryName.empty()) entryName = kDebugSessionName;
-    SessionRecord record;
-    record.start = startTime;
-    record.end = endTime;
-    record.seconds = onlineSeconds;
-    record.service = entryName;
-    record.cost = callCost;
-    view.LogSession(record);
+    view.LogSession(Record());
   }
   FinishUp();
+}
+
+SessionRecord SessionMonitor::Record() {
+  if (entryName.empty()) entryName = kDebugSessionName;
+  SessionRecord record;
+  record.start = startTime;
+  record.end = endTime;
+  record.seconds = onlineSeconds;
+  record.service = entryName;
+  record.cost = callCost;
+  return record;
 }
 
 void SessionMonitor::FinishUp() {

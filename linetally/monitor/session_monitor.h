@@ -4,6 +4,7 @@
 // session to the log. Also the debug toggle that simulates a connection.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "linetally/base/clock.h"
@@ -38,12 +39,19 @@ class SessionMonitor {
   void Timer1Timer();
   void DoEnd();
   void FinishUp();
+  // Exit: ends and logs the session, unless none is active or it is being ended already (a
+  // box inside the ending lets ticks and commands through).
+  void EndSession();
+  // The fatal amount path, under the same guard: the session so far as a record for the
+  // caller to keep, when its link came up. The monitor counts it as ending from then on.
+  std::optional<SessionRecord> EndForFailure();
   void Button1Click();   // debug toggle
   void KeyTyped(char c);  // the debug key sequence
   void SetCostStep(CostStep& step) { costs = step; }
 
   bool SessionActive() const { return sessionActive; }
   bool LinkUp() const { return linkUp; }
+  bool Ending() const { return ending; }
   bool DebugMode() const { return debugMode; }
   int32_t OnlineSeconds() const { return onlineSeconds; }
   Currency CallCost() const { return callCost; }
@@ -57,6 +65,7 @@ class SessionMonitor {
 
  private:
   void GetExtraInfo() { ending = false; }  // the note step asks for nothing yet
+  SessionRecord Record();  // the session from StartTime to EndTime
   DateTime Now() { return *EncodeDateTime(clock.Now()); }
 
   RemoteAccess& ras;

@@ -130,7 +130,10 @@ void TfrmMain::Restore1Click() {
 void TfrmMain::Button1Click() { monitor.Button1Click(); }
 
 void TfrmMain::Exit1Click() {
-  if (monitor.SessionActive() && Confirm(Handle(), "A connection is active. Save Linetally data?")) monitor.DoEnd();
+  // A session that a tick is ending already (behind a box) is logged by that tick.
+  if (monitor.SessionActive() && !monitor.Ending() &&
+      Confirm(Handle(), "A connection is active. Save Linetally data?"))
+    monitor.EndSession();
   DestroyWindow(Handle());
 }
 

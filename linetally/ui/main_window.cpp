@@ -156,16 +156,11 @@ void TfrmMain::OnHandlerError(const std::exception& error) {
 }
 
 void TfrmMain::AmountFailure() {
-  if (amountFailed) return;  // logging the session below met the failure again
+  if (amountFailed) return;  // one box, whichever handler meets the failure next
   amountFailed = true;
   KillTimer(Handle(), IDT_TIMER1);
-  if (monitor.SessionActive()) {
-    try {
-      monitor.DoEnd();
-    } catch (const std::exception& error) {
-      if (!dynamic_cast<const AmountConversionError*>(&error)) ShowError(error.what());
-    }
-  }
+  // Straight to the file on disk: the records in memory may be a copy that was never checked.
+  if (auto record = monitor.EndForFailure()) database.AppendToWorkingFile(*record);
   ShowStandardError(Handle(), kAmountFailureText);
   PostQuitMessage(1);
 }

@@ -94,7 +94,8 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi, public Pr
   void FormCreate();
   void CreatePreferenceDialogs();  // frmOptions, then frmApplication
   void FormDestroy();
-  // An amount that does not convert ends the program, after logging an active session.
+  // An amount that does not convert ends the program, after adding an active session to the
+  // working file.
   void AmountFailure();
   void CreateControls();
   void CreateToolBar();

@@ -121,6 +121,28 @@ TEST_F(MainWindow, ADamagedCopyIsRejectedAndTheWorkingRecordsComeBack) {
   EXPECT_EQ(app.WorkingFile(), kFive);
 }
 
+TEST_F(MainWindow, AnUnreadableCostInAnOpenedCopyEndsTheProgramWithTheSessionInTheWorkingLog) {
+  StartWith(kFive);
+  app.Folder().Write("cost.ltb", "07/12/2026 09:15:02,07/12/2026 09:16:02,60,Copy,abc,\r\n");
+  app.ShowDebugButton();
+  Click(app.Control(IDC_BUTTON1));
+  ASSERT_TRUE(WaitUntil([&] { return app.Label1() == "Debugging for 000:00:02"; }));
+  PostCommand(app.Main(), IDM_OPEN1);
+  Answer(*Box(), IDYES);
+  ASSERT_TRUE(ChooseFile(app.Program().Id(), "Load Database", app.Folder().File("cost.ltb")));
+  auto box = Box();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, "An error occurred during Linetally processing.\n"
+                       "This is most likely the result of too many records in your database.");
+  Answer(*box, IDOK);
+  EXPECT_EQ(app.Program().WaitForExit(5000), 1u);
+  auto lines = LogLines(app.WorkingFile());
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_NE(lines.back().find(",Debug Session,0,"), std::string::npos) << lines.back();
+  lines.pop_back();
+  EXPECT_EQ(lines, LogLines(kFive)) << "the copy never reaches the working log";
+}
+
 TEST_F(MainWindow, ADamagedWorkingFileIsKeptAside) {
   StartWith("not a record\r\n");
   auto box = Box();

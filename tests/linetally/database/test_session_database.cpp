@@ -198,6 +198,23 @@ TEST_F(Saving, NeverOverwritesAWorkingFileItCouldNotRead) {
   EXPECT_EQ(fresh.Count(), 1u) << "the new session stays in memory";
 }
 
+TEST_F(Saving, TheFatalPathAppendsToTheFileOnDiskNotToTheCopyInMemory) {
+  WriteFile("Lnt.dat", kLine1);  // no line break at the end
+  WriteFile("copy.ltb", Lines({kLine2}));
+  db.LoadDatabase(db.WorkingFile());
+  db.LoadDatabase(PathOf("copy.ltb"));
+  const SessionRecord record{{2026, 12, 8, 10, 0, 0}, {2026, 12, 8, 11, 0, 0}, 3600, "Home", Currency::FromRaw(23700), ""};
+  ASSERT_TRUE(db.AppendToWorkingFile(record));
+  EXPECT_EQ(ReadFile("Lnt.dat"), Lines({kLine1, kLine3}));
+  EXPECT_EQ(db.Lines(), RecordLines{kLine2});
+
+  UnreadableFile locked(files, PathOf("Lnt.dat"));
+  SessionDatabase lockedDb(locked, ui, formats, prefix);
+  EXPECT_FALSE(lockedDb.AppendToWorkingFile(record));
+  EXPECT_EQ(ReadFile("Lnt.dat"), Lines({kLine1, kLine3}));
+  EXPECT_NE(ui.errors.back().find("could not be read"), std::string::npos) << ui.errors.back();
+}
+
 using Recovery = DatabaseTest;
 
 TEST_F(Recovery, DamagedCopyIsRejectedAndTheWorkingRecordsComeBack) {

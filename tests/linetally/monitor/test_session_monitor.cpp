@@ -121,11 +121,31 @@ TEST_F(MonitorTest, ALateTickAddsOneSecondAndEqualSecondsRefreshTheStatusBar) {
   EXPECT_EQ(view.statusBarUpdates, 2);
 }
 
-TEST_F(MonitorTest, ATickInsideTheLoggingDoesNotEndTheSessionTwice) {
+TEST_F(MonitorTest, NothingInsideTheLoggingEndsTheSessionTwice) {
   ras.Then({1, "Office", uint16_t(0x2000)}, 4);
-  view.onLog = [&] { monitor.Timer1Timer(); };  // a modal box lets a tick through
+  view.onLog = [&] {  // a modal box lets a tick, Exit and the fatal amount path through
+    monitor.Timer1Timer();
+    monitor.EndSession();
+    EXPECT_FALSE(monitor.EndForFailure());
+  };
   RunSeconds(2);
   EXPECT_EQ(view.logged.size(), 1u);
+
+  // Exit ends a running session once; the fatal path hands it over instead of logging it.
+  view.onLog = nullptr;
+  ras.Then({1, "Office", uint16_t(0x2000)}, 100);
+  RunSeconds(2, 20);
+  monitor.EndSession();
+  monitor.EndSession();
+  EXPECT_EQ(view.logged.size(), 2u);
+  EXPECT_FALSE(monitor.SessionActive());
+  RunSeconds(2, 30);
+  const auto kept = monitor.EndForFailure();
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(kept->seconds, 2);
+  EXPECT_EQ(kept->service, "Office");
+  EXPECT_FALSE(monitor.EndForFailure());
+  EXPECT_EQ(view.logged.size(), 2u);
 }
 
 TEST_F(MonitorTest, KeySequenceTogglesTheDebugControls) {
