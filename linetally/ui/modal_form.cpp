@@ -30,7 +30,14 @@ void ModalForm::ShowModal() {
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE);
   running = true;
   if (owner) EnableWindow(owner, FALSE);
-  FormShow();
+  try {
+    FormShow();
+  } catch (...) {
+    // The form never showed: give the owner back, and let the error box and a next try come.
+    running = false;
+    if (owner) EnableWindow(owner, TRUE);
+    throw;
+  }
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
   if (HWND focus = InitialFocus()) SetFocus(focus);

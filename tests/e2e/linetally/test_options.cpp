@@ -242,6 +242,25 @@ TEST_F(OptionsTest, TimeFieldLeftIncompleteIsRefusedUntilEscape) {
   EXPECT_TRUE(Visible(form)) << "Escape abandons the edit, not the dialog";
 }
 
+TEST_F(OptionsTest, AServiceThatCannotBeShownLeavesTheMainWindowUsable) {
+  app.Start();
+  WriteService("Broken", Service{});
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, ServiceKey("Broken").c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+  RegDeleteValueA(key, "editAfter");
+  RegCloseKey(key);
+  PostCommand(app.Main(), IDM_TELECOMSERVICES1);
+  auto error = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->text, "Failed to get data for 'editAfter'");
+  Answer(*error, IDOK);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app.Main()) != FALSE; })) << "the main window stays disabled";
+
+  WriteService("Broken", Service{.cost = "0.04"});
+  Open();
+  EXPECT_EQ(Text(C(IDC_EDITCOST)), "0.04") << "the dialog opens again";
+}
+
 TEST_F(OptionsTest, DeletingTheLastServiceKeepsItsValuesShown) {
   WriteService("Only", Service{.cost = "0.03"});
   app.Start();
