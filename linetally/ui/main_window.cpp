@@ -90,6 +90,10 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ShowWindow(Handle(), SW_HIDE);
         return 0;
       }
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) {  // the application minimises, as its tray icon expects
+        SendMessageA(applicationWindow, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        return 0;
+      }
       break;
     case WM_QUERYENDSESSION: {
       const LRESULT answer = Window::HandleMessage(message, wParam, lParam);

@@ -192,6 +192,21 @@ TEST_F(TrayTest, DoubleClickShowsTheHiddenMainWindow) {
   Screenshot(nullptr, "linetally-tray-shown-again");
 }
 
+TEST_F(TrayTest, MinimisingLeavesNothingOnTheDesktopAndTheTrayBringsTheWindowBack) {
+  Start();
+  PostMessageA(app.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !Visible(app.Main()); })) << "an iconic caption stays on the desktop";
+  Sleep(300);
+  Screenshot(nullptr, "linetally-minimised-desktop");
+  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == app.Program().Id()) EXPECT_FALSE(Visible(w)) << ClassOf(w) << " shows";
+  }
+  DoubleClickAt(IconCentre());
+  EXPECT_TRUE(WaitUntil([&] { return Visible(app.Main()) && !IsIconic(app.Main()); })) << "still minimised";
+}
+
 TEST_F(TrayTest, SecondStartBringsTheRunningMainWindowForward) {
   Start();
   PostMessageA(app.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
