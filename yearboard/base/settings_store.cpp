@@ -1,14 +1,12 @@
 #include "yearboard/base/settings_store.h"
 
+#include "yearboard/base/text_case.h"
+
 namespace yb {
 
-std::string FoldCase(const std::string& text) {
-  std::string out = text;
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
+namespace {
+std::string FoldCase(const std::string& text) { return AsciiCase().Fold(text); }
+}  // namespace
 
 std::optional<std::string> MemorySettingsStore::GetSetting(const std::string& application,
                                                            const std::string& section,

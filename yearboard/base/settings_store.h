@@ -33,7 +33,4 @@ class MemorySettingsStore : public SettingsStore {
   std::map<Key, std::string> values;
 };
 
-// ASCII case folding, as the registry compares names.
-std::string FoldCase(const std::string& text);
-
 }  // namespace yb

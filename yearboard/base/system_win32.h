@@ -1,12 +1,20 @@
 #pragma once
-// Win32 adapters of the base services: the user's regional formats and the settings store
-// in the registry under HKCU\Software\<application>\<section>, one string value per key.
+// Win32 adapters of the base services: the user's regional formats, letter case of the
+// system's code page, and the settings store in the registry under
+// HKCU\Software\<application>\<section>, one string value per key.
 #include "yearboard/base/formats.h"
 #include "yearboard/base/settings_store.h"
+#include "yearboard/base/text_case.h"
 
 namespace yb {
 
 Formats ReadSystemFormats();  // GetLocaleInfoA of the user's default locale
+
+// CharUpperBuffA: the case mapping of the ANSI code page.
+class SystemTextCase : public TextCase {
+ public:
+  std::string Fold(const std::string& text) const override;
+};
 
 class RegistrySettingsStore : public SettingsStore {
  public:

@@ -44,7 +44,7 @@ void cCategory::EditColor(const std::function<yb::Color(yb::Color)>& chooseColor
   for (const AppointmentItem& item : items) markDate(item);
 }
 
-cCategories::cCategories(GridModel& grid) : grid(grid) {
+cCategories::cCategories(GridModel& grid, const TextCase& textCase) : grid(grid), textCase(textCase) {
   grid.SetRows(1);
   grid.SetText(0, 0, "Categories");
   grid.SetRowHeight(0, kHeaderHeight);
@@ -57,7 +57,7 @@ cCategories::~cCategories() {
 }
 
 cCategory& cCategories::Add(const std::string& Name, yb::Color Color) {
-  const std::string key = FoldCase(Name);
+  const std::string key = textCase.Fold(Name);
   if (byKey.count(key)) throw std::invalid_argument("Category '" + Name + "' is already listed");
   auto category = std::make_unique<cCategory>(grid);
   category->SetName(Name);
@@ -75,20 +75,20 @@ cCategory* cCategories::Item(int position) const {
 }
 
 cCategory* cCategories::Item(const std::string& key) const {
-  const auto found = byKey.find(FoldCase(key));
+  const auto found = byKey.find(textCase.Fold(key));
   return found == byKey.end() ? nullptr : found->second;
 }
 
 void cCategories::Remove(int position) {
   cCategory* category = Item(position);
   if (!category) throw std::out_of_range("No category at position " + std::to_string(position));
-  byKey.erase(FoldCase(category->Name()));
+  byKey.erase(textCase.Fold(category->Name()));
   entries.erase(entries.begin() + (position - 1));
 }
 
 void cCategories::Remove(const std::string& key) {
   for (int i = 1; i <= Count(); ++i) {
-    if (FoldCase(Item(i)->Name()) == FoldCase(key)) return Remove(i);
+    if (textCase.Fold(Item(i)->Name()) == textCase.Fold(key)) return Remove(i);
   }
   throw std::out_of_range("No category '" + key + "'");
 }

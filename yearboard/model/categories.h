@@ -1,7 +1,7 @@
 #pragma once
 // The category table: cCategory (name, paint colour, row in the categories grid, the shown
 // year's appointments of that category) and cCategories, an ordered table keyed by name
-// without regard to letter case; position i (1-based) is grid row i. Also the master list
+// without regard to letter case, as the system folds it; position i (1-based) is grid row i. Also the master list
 // parsing and LoadCategories with the saved colours (settings "Yearboard", "Categories").
 #include <functional>
 #include <map>
@@ -11,6 +11,7 @@
 
 #include "yearboard/base/color.h"
 #include "yearboard/base/settings_store.h"
+#include "yearboard/base/text_case.h"
 #include "yearboard/calendar/calendar_client.h"
 #include "yearboard/grid/grid_model.h"
 
@@ -54,8 +55,9 @@ class cCategory {
 
 class cCategories {
  public:
-  // Sets up the categories grid: the header "Categories", 330 / 1300 / 345 twips.
-  explicit cCategories(GridModel& grid);
+  // Sets up the categories grid: the header "Categories", 330 / 1300 / 345 twips. Names are
+  // compared through textCase, which must outlive the table.
+  cCategories(GridModel& grid, const TextCase& textCase);
   // Last first, so that each category's grid row is still where it was put.
   ~cCategories();
   cCategories(const cCategories&) = delete;
@@ -78,6 +80,7 @@ class cCategories {
 
  private:
   GridModel& grid;
+  const TextCase& textCase;
   std::vector<std::unique_ptr<cCategory>> entries;
   std::map<std::string, cCategory*> byKey;  // folded names
 };

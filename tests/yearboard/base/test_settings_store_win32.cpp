@@ -43,5 +43,23 @@ TEST(SystemFormats, ReadFromTheUserLocale) {
   EXPECT_NE(general.find("10"), std::string::npos);
 }
 
+// Text in the system's ANSI code page.
+std::string Ansi(const wchar_t* text) {
+  char buffer[64] = {};
+  BOOL lost = FALSE;
+  WideCharToMultiByte(CP_ACP, 0, text, -1, buffer, sizeof buffer, nullptr, &lost);
+  return lost ? "" : buffer;
+}
+
+TEST(SystemTextCase, FoldsEveryLetterOfTheCodePage) {
+  const std::string lower = Ansi(L"Gesch\u00e4ft"), upper = Ansi(L"GESCH\u00c4FT");
+  if (lower.empty()) GTEST_SKIP() << "the code page has no A with diaeresis";
+  const SystemTextCase textCase;
+  EXPECT_EQ(textCase.Fold(lower), textCase.Fold(upper));
+  EXPECT_EQ(textCase.Fold("travel"), textCase.Fold("TRAVEL"));
+  EXPECT_NE(textCase.Fold(lower), textCase.Fold("Geschaft"));
+  EXPECT_NE(textCase.Fold("Travel"), textCase.Fold("Travels"));
+}
+
 }  // namespace
 }  // namespace yb

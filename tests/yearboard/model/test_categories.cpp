@@ -7,6 +7,18 @@
 namespace yb {
 namespace {
 
+// Letter case of a code page with letters beyond A to Z, here also the A with diaeresis.
+class WiderCase : public TextCase {
+ public:
+  std::string Fold(const std::string& text) const override {
+    std::string out = AsciiCase().Fold(text);
+    for (char& c : out) {
+      if (c == '\xC4') c = '\xE4';
+    }
+    return out;
+  }
+};
+
 class Categories : public ::testing::Test {
  protected:
   GridModel grid{2, 2, 1, 0};
@@ -14,7 +26,7 @@ class Categories : public ::testing::Test {
 };
 
 TEST_F(Categories, CreatingTheTableSetsUpTheGrid) {
-  cCategories table(grid);
+  cCategories table(grid, AsciiCase());
   EXPECT_EQ(grid.Rows(), 1);
   EXPECT_EQ(grid.Text(0, 0), "Categories");
   EXPECT_EQ(grid.RowHeight(0), 330);
@@ -33,7 +45,7 @@ TEST_F(Categories, MasterListNamesNeedTheirSemicolon) {
 
 TEST_F(Categories, LoadingGivesRowsInListOrderGreenUnlessSaved) {
   store.SaveSetting("Yearboard", "Categories", "Travel", "16711680");
-  cCategories table(grid);
+  cCategories table(grid, AsciiCase());
   LoadCategories(table, "Holiday;Travel;", store);
   ASSERT_EQ(table.Count(), 2);
   EXPECT_EQ(table.Item(1)->Name(), "Holiday");
@@ -50,7 +62,7 @@ TEST_F(Categories, LoadingGivesRowsInListOrderGreenUnlessSaved) {
 
 TEST_F(Categories, BadMasterListEntriesAndSavedTextsLoseNothingElse) {
   store.SaveSetting("Yearboard", "Categories", "Holiday", "bright green");
-  cCategories table(grid);
+  cCategories table(grid, AsciiCase());
   LoadCategories(table, "Holiday;;Travel;HOLIDAY;Work", store);
   ASSERT_EQ(table.Count(), 2);
   EXPECT_EQ(table.Item(1)->Name(), "Holiday");  // the first of the two wins
@@ -59,9 +71,14 @@ TEST_F(Categories, BadMasterListEntriesAndSavedTextsLoseNothingElse) {
   EXPECT_EQ(table.Item("Work"), nullptr);
 }
 
-TEST_F(Categories, LookupIgnoresLetterCaseAndMissesGiveNothing) {
-  cCategories table(grid);
+TEST_F(Categories, LookupIgnoresLetterCaseAsTheSystemFoldsItAndMissesGiveNothing) {
+  const WiderCase textCase;
+  cCategories table(grid, textCase);
   table.Add("Travel", 255);
+  table.Add("Gesch\xE4" "ft", 255);
+  EXPECT_EQ(table.Item("GESCH\xC4" "FT"), table.Item(2));
+  EXPECT_THROW(table.Add("GESCH\xC4" "FT", 1), std::invalid_argument);
+  table.Remove("GESCH\xC4" "FT");
   EXPECT_EQ(table.Item("travel"), table.Item(1));
   EXPECT_EQ(table.Item("TRAVEL")->Name(), "Travel");
   EXPECT_EQ(table.Item("Holiday"), nullptr);
@@ -73,7 +90,7 @@ TEST_F(Categories, LookupIgnoresLetterCaseAndMissesGiveNothing) {
 }
 
 TEST_F(Categories, RemovingAndEnumerating) {
-  cCategories table(grid);
+  cCategories table(grid, AsciiCase());
   table.Add("A", 1);
   table.Add("B", 2);
   table.Add("C", 3);
@@ -89,7 +106,7 @@ TEST_F(Categories, RemovingAndEnumerating) {
 }
 
 TEST_F(Categories, WritingAColourKeepsTheCurrentRow) {
-  cCategories table(grid);
+  cCategories table(grid, AsciiCase());
   table.Add("A", 1);
   cCategory& b = table.Add("B", 2);
   grid.SetRow(1);
@@ -103,7 +120,7 @@ TEST_F(Categories, WritingAColourKeepsTheCurrentRow) {
 
 TEST_F(Categories, SavingWritesEveryCategoryAsDecimalText) {
   {
-    cCategories table(grid);
+    cCategories table(grid, AsciiCase());
     LoadCategories(table, "Holiday;", store);
     table.Add("Found on an appointment", 255);
     table.Item(1)->SetColor(kSysInactiveCaption);
@@ -116,13 +133,13 @@ TEST_F(Categories, SavingWritesEveryCategoryAsDecimalText) {
   EXPECT_EQ(grid.Text(1, 0), "Holiday");
   // The saved colour is the colour at the next start.
   GridModel next{2, 2, 1, 0};
-  cCategories again(next);
+  cCategories again(next, AsciiCase());
   LoadCategories(again, "Holiday;", store);
   EXPECT_EQ(again.Item("Holiday")->Color(), kSysInactiveCaption);
 }
 
 TEST_F(Categories, EditColorRepaintsTheCategoryEvenWhenCancelled) {
-  cCategories table(grid);
+  cCategories table(grid, AsciiCase());
   cCategory& travel = table.Add("Travel", 65280);
   travel.Appointments = {nullptr, nullptr};
   std::vector<Color> presets;
