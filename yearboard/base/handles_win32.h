@@ -1,6 +1,6 @@
 #pragma once
-// Small owners of Win32 handles: a GDI object, a memory DC with its bitmap, a window; and
-// the Win32 colour of a colour value.
+// Small owners of Win32 handles: a GDI object, a memory DC with its bitmap, a window, the
+// hourglass pointer; and the Win32 colour of a colour value.
 #include <windows.h>
 
 #include <utility>
@@ -66,6 +66,18 @@ class Window {
 
  private:
   HWND handle = nullptr;
+};
+
+// The hourglass while a calendar call blocks the window.
+class WaitCursor {
+ public:
+  WaitCursor() : previous(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+  ~WaitCursor() { SetCursor(previous ? previous : LoadCursor(nullptr, IDC_ARROW)); }
+
+ private:
+  HCURSOR previous;
 };
 
 // The Win32 colour of a colour value: system colour references resolve to the user's colours.

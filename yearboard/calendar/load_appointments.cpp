@@ -1,13 +1,23 @@
 #include "yearboard/calendar/load_appointments.h"
 
+#include "yearboard/base/scope_exit.h"
 #include "yearboard/calendar/mark_date.h"
 
 namespace yb {
+
+void ShowYear(YearPlanner& planner, Folder& calendarFolder, int iintYear) {
+  planner.view.BeginShowYear(iintYear);
+  const ScopeExit restore([&planner] { planner.view.EndShowYear(); });
+  planner.ShownYear = static_cast<std::int16_t>(iintYear);
+  planner.BuildYearGrid();
+  LoadAppointments(planner, calendarFolder);
+}
 
 void LoadAppointments(YearPlanner& planner, Folder& calendarFolder) {
   for (const auto& category : *planner.CategoryList) category->Appointments = AppointmentList();
   const OleDate yearStart = DateSerial(planner.ShownYear, 1, 1);
   planner.view.BeginProgress();
+  const ScopeExit endProgress([&planner] { planner.view.EndProgress(); });
   const std::unique_ptr<ItemCollection> items = calendarFolder.Items();
   items->Sort(kStartProperty, false);
   items->SetIncludeRecurrences(true);
@@ -16,7 +26,6 @@ void LoadAppointments(YearPlanner& planner, Folder& calendarFolder) {
     planner.view.SetProgress(static_cast<float>(item->Start() - yearStart));
     MarkDate(planner, item, true);
   }
-  planner.view.EndProgress();
 }
 
 }  // namespace yb

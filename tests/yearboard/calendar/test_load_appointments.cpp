@@ -13,7 +13,7 @@ namespace {
 class LoadTest : public ::testing::Test {
  protected:
   LoadTest() : planner(view, Formats{}) {
-    planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories);
+    planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories, AsciiCase());
     planner.CategoryList->Add("Holiday", 65280);
     planner.PreparePlanner();
   }
@@ -34,10 +34,21 @@ class LoadTest : public ::testing::Test {
   YearPlanner planner;
 };
 
-TEST_F(LoadTest, AYearWithoutAppointmentsShowsAndHidesTheProgressBar) {
+TEST_F(LoadTest, AYearWithoutAppointmentsShowsAndHidesTheProgressBarAndPaintsNothing) {
   Open();
   calendar.ClearCalls();
-  Load(1998);
+  planner.ShownYear = 1998;
+  planner.BuildYearGrid();
+  const auto colors = [&] {
+    std::vector<Color> all;
+    for (int m = 0; m <= 12; ++m) {
+      for (int c = 0; c <= 37; ++c) all.push_back(planner.flxPlanner.CellBackColor(m, c));
+    }
+    return all;
+  };
+  const std::vector<Color> built = colors();
+  LoadAppointments(planner, session->CalendarFolder());
+  EXPECT_EQ(colors(), built);
   EXPECT_EQ(view.progressShows, 1);
   EXPECT_FALSE(view.progressShown);
   EXPECT_EQ(view.progress, (std::vector<float>{1}));
@@ -94,10 +105,22 @@ TEST_F(LoadTest, ReloadingEmptiesTheListsAndPicksUpNewItems) {
   EXPECT_TRUE(planner.CategoryList->Item("Holiday")->Appointments.empty());
 }
 
-TEST_F(LoadTest, ACalendarFailureIsNotSwallowed) {
+TEST_F(LoadTest, ShowYearDisablesTheBandWhileLoadingAndRestoresItOnEveryPath) {
+  calendar.Add({DateTimeSerial(1999, 5, 5, 10, 0, 0), DateTimeSerial(1999, 5, 5, 11, 0, 0),
+                "Holiday", "first", {}});
   Open();
-  calendar.FailOn("Find", "The operation failed.");
-  EXPECT_THROW(Load(1998), CalendarError);
+  ShowYear(planner, session->CalendarFolder(), 1999);
+  EXPECT_EQ(view.captions, (std::vector<int>{1999}));
+  EXPECT_EQ(planner.ShownYear, 1999);
+  EXPECT_EQ(FiledAt(5, 5), 1u);
+  EXPECT_TRUE(view.bandEnabled);
+  // A failing calendar call is not swallowed, but the buttons and the status bar come back.
+  for (const char* member : {"FindNext", "Items"}) {
+    calendar.FailOn(member, "The operation failed.");
+    EXPECT_THROW(ShowYear(planner, session->CalendarFolder(), 1999), CalendarError) << member;
+    EXPECT_TRUE(view.bandEnabled) << member;
+    EXPECT_FALSE(view.progressShown) << member;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
-// A planner view for tests: records the status texts and the progress bar's life, and
-// answers the colour dialog with a chosen colour or as if cancelled.
+// A planner view for tests: records the years shown, the band's state, the status texts and
+// the progress bar's life, and answers the colour dialog with a chosen colour or as if
+// cancelled.
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +12,11 @@ namespace yb {
 
 class RecordingView : public PlannerView {
  public:
+  void BeginShowYear(int year) override {
+    captions.push_back(year);
+    bandEnabled = false;
+  }
+  void EndShowYear() override { bandEnabled = true; }
   void SetStatusText(const std::string& text) override { status.push_back(text); }
   void BeginProgress() override {
     progress.push_back(1);
@@ -24,6 +30,8 @@ class RecordingView : public PlannerView {
     return dialogAnswer.value_or(preset);
   }
 
+  std::vector<int> captions;
+  bool bandEnabled = true;
   std::vector<std::string> status;
   std::vector<float> progress;
   bool progressShown = false;

@@ -14,6 +14,8 @@ namespace {
 
 class QuietView : public yb::PlannerView {
  public:
+  void BeginShowYear(int) override {}
+  void EndShowYear() override {}
   void SetStatusText(const std::string&) override {}
   void BeginProgress() override {}
   void SetProgress(float) override {}
