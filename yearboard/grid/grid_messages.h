@@ -23,6 +23,7 @@ enum GridMessage : unsigned {
   kGridGetCellFontSize, // wParam cell -> points times 100
   kGridGetCellAlignment,  // wParam cell -> the Alignment value
   kGridGetRedraw,         // -> 1 when redraw is on
+  kGridGetFontName,       // lParam char[kGridTextCapacity] -> length: the face cells are painted in
 };
 
 constexpr std::size_t kGridTextCapacity = 260;

@@ -55,6 +55,15 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
   ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
+// Answers a text query into the caller's buffer of kGridTextCapacity characters.
+LRESULT CopyText(const std::string& text, LPARAM buffer) {
+  const std::size_t length = std::min(text.size(), kGridTextCapacity - 1);
+  char* out = reinterpret_cast<char*>(buffer);
+  std::memcpy(out, text.data(), length);
+  out[length] = '\0';
+  return static_cast<LRESULT>(length);
+}
+
 }  // namespace
 
 int ScreenTwipsPerPixelX() { return 1440 / ScreenLogPixels(LOGPIXELSX); }
@@ -378,14 +387,14 @@ LRESULT GridWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kGridGetRows: return model.Rows();
     case kGridGetCols: return model.Cols();
     case kGridGetFixed: return static_cast<LRESULT>(PackCell(model.FixedRows(), model.FixedCols()));
-    case kGridGetCellText: {
+    case kGridGetCellText:
       if (!validCell() || !lParam) return -1;
-      const std::string& text = model.Text(CellRow(cell), CellCol(cell));
-      const std::size_t length = std::min(text.size(), kGridTextCapacity - 1);
-      char* buffer = reinterpret_cast<char*>(lParam);
-      std::memcpy(buffer, text.data(), length);
-      buffer[length] = '\0';
-      return static_cast<LRESULT>(length);
+      return CopyText(model.Text(CellRow(cell), CellCol(cell)), lParam);
+    case kGridGetFontName: {
+      if (!lParam) return -1;
+      LOGFONTA font{};
+      GetObjectA(FontFor(model.FontSize()), sizeof font, &font);
+      return CopyText(font.lfFaceName, lParam);
     }
     case kGridGetCellColor:
       return validCell() ? static_cast<LRESULT>(model.CellBackColor(CellRow(cell), CellCol(cell))) : 0;

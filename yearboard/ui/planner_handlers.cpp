@@ -18,37 +18,26 @@ namespace yb {
 
 namespace {
 
-// The hourglass while a calendar call blocks the window.
-class WaitCursor {
- public:
-  WaitCursor() : previous(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-  ~WaitCursor() { SetCursor(previous ? previous : LoadCursor(nullptr, IDC_ARROW)); }
-
- private:
-  HCURSOR previous;
-};
-
 constexpr unsigned long kProgressIntervalMs = 100;
 
 }  // namespace
 
 void frmYearPlanner::Form_Load() {
-  planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories);
+  planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories, textCase);
   LoadCategories(*planner.CategoryList, ReadMasterCategoryList(), settings);
 }
 
-void frmYearPlanner::ShowYear(int iintYear) {
+void frmYearPlanner::ShowYear(int iintYear) { yb::ShowYear(planner, calendar.CalendarFolder(), iintYear); }
+
+void frmYearPlanner::BeginShowYear(int year) {
   EnableWindow(picBand, FALSE);
-  {
-    WaitCursor wait;
-    SetWindowTextA(lblYear, std::to_string(iintYear).c_str());
-    UpdateWindow(lblYear);
-    planner.ShownYear = static_cast<std::int16_t>(iintYear);
-    planner.BuildYearGrid();
-    LoadAppointments(planner, calendar.CalendarFolder());
-  }
+  yearWait.emplace();
+  SetWindowTextA(lblYear, std::to_string(year).c_str());
+  UpdateWindow(lblYear);
+}
+
+void frmYearPlanner::EndShowYear() {
+  yearWait.reset();
   EnableWindow(picBand, TRUE);
 }
 

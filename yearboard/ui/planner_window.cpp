@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "yearboard/base/scope_exit.h"
 #include "yearboard/calendar/automation_calendar_win32.h"
 #include "yearboard/model/planner_layout.h"
 #include "yearboard/ui/resource.h"
@@ -20,6 +21,8 @@ constexpr int kClientHeight = 5895;
 constexpr int kBandHeight = 330;
 constexpr int kStatusHeight = 255;
 constexpr int kContainer2Width = 1950;
+constexpr const char* kFormFontFace = "Tahoma";
+constexpr double kFormFontSize = 8.25;
 
 HFONT CreatePointFont(const char* face, double points, int weight) {
   HDC screen = GetDC(nullptr);
@@ -92,7 +95,7 @@ void frmYearPlanner::Show() {
 }
 
 void frmYearPlanner::CreateControls() {
-  formFont.Reset(CreatePointFont("Tahoma", 8.25, FW_NORMAL));
+  formFont.Reset(CreatePointFont(kFormFontFace, kFormFontSize, FW_NORMAL));
   yearFont.Reset(CreatePointFont("Arial Rounded MT Bold", 12, FW_BOLD));
   yearBrush.Reset(CreateSolidBrush(GetSysColor(COLOR_INACTIVECAPTION)));
   HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -122,6 +125,7 @@ void frmYearPlanner::CreateControls() {
   Place(lblContainer2, 10080, 360, kContainer2Width, 4695);
   flxPlanner.Create(hwnd, IDC_FLXPLANNER, PixelsX(60), PixelsY(420), PixelsX(9255), PixelsY(4575));
   flxCategories.Create(hwnd, IDC_FLXCATEGORIES, PixelsX(10110), PixelsY(390), PixelsX(1875), PixelsY(4575));
+  planner.flxCategories.SetFont(kFormFontFace, kFormFontSize);  // the window's font
   SetWindowPos(flxPlanner.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetWindowPos(flxCategories.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
@@ -219,6 +223,12 @@ void frmYearPlanner::OnCommand(int id, int code) {
 void frmYearPlanner::Form_Resize() {
   if (IsIconic(hwnd) || Resizing) return;
   Resizing = true;
+  // Should a step fail, the grids still paint and the next resize still runs.
+  const ScopeExit done([this] {
+    planner.flxCategories.SetRedraw(true);
+    planner.flxPlanner.SetRedraw(true);
+    Resizing = false;
+  });
   RECT outer;
   GetWindowRect(hwnd, &outer);
   const bool maximized = IsZoomed(hwnd) != FALSE;
@@ -249,8 +259,6 @@ void frmYearPlanner::Form_Resize() {
   place(flxPlanner.Handle(), layout.flxPlanner);
   planner.flxCategories.SetRedraw(true);
   ApplyYearGridSizes(planner.flxPlanner, SizeYearGrid(layout.flxPlanner.width, layout.flxPlanner.height));
-  planner.flxPlanner.SetRedraw(true);
-  Resizing = false;
 }
 
 }  // namespace yb

@@ -6,10 +6,12 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "yearboard/base/handles_win32.h"
 #include "yearboard/base/settings_store.h"
+#include "yearboard/base/system_win32.h"
 #include "yearboard/calendar/calendar_client.h"
 #include "yearboard/grid/grid_window_win32.h"
 #include "yearboard/model/year_planner.h"
@@ -33,6 +35,8 @@ class frmYearPlanner : public PlannerView {
   void Form_KeyUp(int keyCode, bool shift, bool ctrl, bool alt);
 
   // PlannerView
+  void BeginShowYear(int year) override;
+  void EndShowYear() override;
   void SetStatusText(const std::string& text) override;
   void BeginProgress() override;
   void SetProgress(float value) override;
@@ -66,6 +70,7 @@ class frmYearPlanner : public PlannerView {
 
   CalendarSession& calendar;
   SettingsStore& settings;
+  SystemTextCase textCase;  // before the category table that compares through it
   YearPlanner planner;
   HWND hwnd = nullptr;
   HWND picBand = nullptr, lblYear = nullptr, cmdUp = nullptr, cmdDown = nullptr;
@@ -77,6 +82,7 @@ class frmYearPlanner : public PlannerView {
   GdiObject<HFONT> yearFont;
   GdiObject<HBRUSH> yearBrush;
   GdiObject<HBITMAP> arrowUp, arrowDown;
+  std::optional<WaitCursor> yearWait;  // while a year is shown
   bool Resizing = false;
   int progressValue = 0;
   unsigned long progressTick = 0;  // when the bar was last painted

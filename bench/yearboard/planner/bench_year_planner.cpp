@@ -12,6 +12,8 @@ namespace {
 
 class QuietView : public PlannerView {
  public:
+  void BeginShowYear(int) override {}
+  void EndShowYear() override {}
   void SetStatusText(const std::string&) override {}
   void BeginProgress() override {}
   void SetProgress(float value) override { benchmark::DoNotOptimize(value); }
@@ -21,7 +23,7 @@ class QuietView : public PlannerView {
 
 struct Planner {
   Planner() : planner(view, Formats{}) {
-    planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories);
+    planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories, AsciiCase());
     for (const char* name : {"Holiday", "Travel", "Work", "Birthday"}) planner.CategoryList->Add(name, 65280);
     planner.PreparePlanner();
     planner.ShownYear = 2026;

@@ -73,9 +73,10 @@ void PostCommand(HWND window, int commandId);
 void Click(HWND button);                            // BM_CLICK, posted
 void TypeChars(HWND target, const std::string& text);  // WM_CHAR, posted one by one
 void PressKey(HWND target, UINT virtualKey);        // WM_KEYDOWN and WM_KEYUP, posted
-// Ctrl + the key as real keyboard input, to the window in the foreground (shortcuts need the
-// key state that posted messages do not give).
+// Ctrl (or another modifier: VK_SHIFT, VK_MENU; 0 for none) + the key as real keyboard input,
+// to the window in the foreground (shortcuts need the key state that posted messages do not give).
 void PressWithControl(WORD virtualKey);
+void PressWithModifier(WORD modifierKey, WORD virtualKey);
 
 struct MessageBox {
   HWND window = nullptr;

@@ -82,15 +82,22 @@ void PressKey(HWND target, UINT virtualKey) {
   PostMessageA(target, WM_KEYUP, virtualKey, LPARAM(1 | (scan << 16) | (3u << 30)));
 }
 
-void PressWithControl(WORD virtualKey) {
+void PressWithControl(WORD virtualKey) { PressWithModifier(VK_CONTROL, virtualKey); }
+
+void PressWithModifier(WORD modifierKey, WORD virtualKey) {
   INPUT inputs[4] = {};
-  const WORD keys[4] = {VK_CONTROL, virtualKey, virtualKey, VK_CONTROL};
+  const WORD keys[4] = {modifierKey, virtualKey, virtualKey, modifierKey};
   for (int i = 0; i < 4; ++i) {
     inputs[i].type = INPUT_KEYBOARD;
     inputs[i].ki.wVk = keys[i];
     inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
   }
-  SendInput(4, inputs, sizeof(INPUT));
+  // Without a modifier only the key itself goes down and up.
+  if (modifierKey == 0) {
+    SendInput(2, inputs + 1, sizeof(INPUT));
+  } else {
+    SendInput(4, inputs, sizeof(INPUT));
+  }
 }
 
 namespace {

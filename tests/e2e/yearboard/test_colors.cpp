@@ -11,6 +11,7 @@ using App = YearboardApp;
 
 // The colour dialog's red, green and blue edits.
 constexpr int kRedEdit = 706, kGreenEdit = 707, kBlueEdit = 708;
+const yb::Color kYellow = yb::Rgb(255, 255, 0);
 
 std::optional<MessageBox> OpenColorDialog(YearboardApp& app, int categoryRow) {
   App::DoubleClickCell(app.Categories(), categoryRow, 0);
@@ -27,6 +28,8 @@ class Colors : public ::testing::Test {
  protected:
   void SetUp() override {
     const int y = CurrentYear();
+    // Travel yellow, so that a repaint of Holiday shows where Travel was marked later.
+    WriteRegistryString(HKEY_CURRENT_USER, kYearboardCategoriesKey, "Travel", std::to_string(kYellow));
     app.WriteCalendar({
         {Date(y, 5, 5), Date(y, 5, 7), "Holiday week", "Holiday"},
         {DateTime(y, 5, 6, 14), DateTime(y, 5, 6, 15), "Trip", "Travel"},
@@ -69,14 +72,14 @@ TEST_F(Colors, AChosenColourRepaintsTheCategoryAndIsSavedAtClose) {
   again.WriteCalendar({});
   again.Start();
   EXPECT_EQ(App::CellColor(again.Categories(), 1, 1), blue);
-  EXPECT_EQ(App::CellColor(again.Categories(), 2, 1), 65280u);
+  EXPECT_EQ(App::CellColor(again.Categories(), 2, 1), kYellow);
   again.Close();
 }
 
 TEST_F(Colors, CancellingKeepsTheColourAndStillRepaints) {
   HWND grid = app.Planner();
   // Travel was marked last on 6 May.
-  ASSERT_EQ(App::CellColor(grid, 5, may6), 65280u);
+  ASSERT_EQ(App::CellColor(grid, 5, may6), kYellow);
   const auto dialog = OpenColorDialog(app, 1);
   ASSERT_TRUE(dialog.has_value());
   Answer(*dialog, IDCANCEL);
@@ -84,6 +87,8 @@ TEST_F(Colors, CancellingKeepsTheColourAndStillRepaints) {
   EXPECT_FALSE(FindMessageBox(app.Program().Id()).has_value());
   EXPECT_EQ(App::CellColor(app.Categories(), 1, 1), 65280u);
   EXPECT_EQ(App::CellColor(grid, 5, may5), 65280u);
+  // The repaint went over the day where Travel was marked later.
+  EXPECT_EQ(App::CellColor(grid, 5, may6), 65280u);
 }
 
 TEST_F(Colors, ClickingTheCategoriesSelectsTheNameColumn) {

@@ -67,10 +67,14 @@ TEST_F(Planner, DoubleClickOpensOnlyTheFirstAppointment) {
   Screenshot(FindTopWindow(app.Program().Id(), "CalendarStandinAppointment", &title), "yearboard_appointment");
   const std::string other = "Lunch - Appointment";
   EXPECT_EQ(FindTopWindow(app.Program().Id(), "CalendarStandinAppointment", &other), nullptr);
-  // A double-click on a day without appointments opens nothing.
+  // A double-click on a day without appointments opens nothing, not the day selected before.
+  HWND flight = FindTopWindow(app.Program().Id(), "CalendarStandinAppointment", &title);
+  PostMessageA(flight, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(flight); }));
   App::DoubleClickCell(app.Planner(), 4, app.DayColumn(4, 1));
   app.Settle();
   EXPECT_EQ(App::Current(app.Planner()).first, 4);
+  EXPECT_EQ(FindTopWindow(app.Program().Id(), "CalendarStandinAppointment"), nullptr);
 }
 
 TEST_F(Planner, F5PicksUpAnAppointmentAddedMeanwhile) {
@@ -82,6 +86,22 @@ TEST_F(Planner, F5PicksUpAnAppointmentAddedMeanwhile) {
   PressKey(grid, VK_F5);
   EXPECT_TRUE(WaitUntil([&] { return App::CellColor(grid, 8, col) == 65280u; }));
   EXPECT_EQ(app.Year(), std::to_string(year));
+}
+
+TEST_F(Planner, F5WithShiftCtrlOrAltDoesNotReload) {
+  HWND grid = app.Planner();
+  const int col = app.DayColumn(8, 20);
+  events.push_back({DateTime(year, 8, 20, 9), DateTime(year, 8, 20, 10), "Added", "Holiday"});
+  app.WriteCalendar(events);
+  // Real keys, so the program's message loop sees the modifiers' state.
+  SetForegroundWindow(app.Main());
+  for (const WORD modifier : {VK_SHIFT, VK_CONTROL, VK_MENU}) {
+    PressWithModifier(modifier, VK_F5);
+    app.Settle();
+    EXPECT_NE(App::CellColor(grid, 8, col), 65280u) << modifier;
+  }
+  PressWithModifier(0, VK_F5);
+  EXPECT_TRUE(WaitUntil([&] { return App::CellColor(grid, 8, col) == 65280u; }));
 }
 
 TEST_F(Planner, YearButtonsStepFromTheCaption) {
@@ -125,10 +145,17 @@ TEST_F(Planner, ResizingSnapsAndSetsTheScrollRules) {
   EXPECT_EQ(bars(), 3);
   EXPECT_EQ(SendMessageA(app.Planner(), yb::kGridGetRowHeight, 1, 0), 240);
   Screenshot(main, "yearboard_small");
-  // Maximised: no snapping.
+  // Maximised: no snapping, the window keeps the size the system gives it.
   ShowWindow(main, SW_MAXIMIZE);
   app.Settle();
   EXPECT_TRUE(IsZoomed(main));
+  // The work area, with the window's frame just outside it.
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const std::pair<int, int> maximized{work.right - work.left + 2 * GetSystemMetrics(SM_CXFRAME),
+                                      work.bottom - work.top + 2 * GetSystemMetrics(SM_CYFRAME)};
+  ASSERT_TRUE(maximized.first % 37 != 0 || maximized.second % 12 != 0);
+  EXPECT_EQ(size(), maximized);
 }
 
 }  // namespace

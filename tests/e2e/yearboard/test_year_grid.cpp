@@ -41,6 +41,11 @@ TEST(YearGrid, ShowsTheCurrentYearWithWeekendColoursAndTheMasterCategories) {
   EXPECT_EQ(App::CellText(categories, 2, 0), "Travel");
   EXPECT_EQ(App::CellColor(categories, 1, 1), 65280u);
   EXPECT_EQ(App::CellColor(categories, 2, 1), 65280u);
+  // The categories in the window's font, the year grid in its own 8 points.
+  EXPECT_EQ(App::FontName(categories), "Tahoma");
+  EXPECT_EQ(App::FontSize(categories, 1, 0), 8.25);
+  EXPECT_EQ(App::FontName(grid), "Tahoma");
+  EXPECT_EQ(App::FontSize(grid, 1, 0), 8);
   EXPECT_EQ(app.Status(), "");
   // After the load the progress bar is gone and the status bar back.
   EXPECT_FALSE(Visible(app.Control(IDC_PBRPROGRESS)));
@@ -54,6 +59,8 @@ TEST(YearGrid, PaintsAppointmentsInCategoryColoursAndListsNewCategoriesInRed) {
   YearboardApp app;
   const int y = CurrentYear();
   WriteRegistryString(HKEY_CURRENT_USER, kYearboardCategoriesKey, "Travel", "16711680");
+  // The master list is in the system's code page (1252 here), the calendar file in UTF-8.
+  app.SetMasterList("Holiday;Travel;Gesch\xE4" "ft;");
   app.WriteCalendar({
       {Date(y, 5, 5), Date(y, 5, 8), "Holiday week", "Holiday"},
       {DateTime(y, 3, 12, 10), DateTime(y, 3, 12, 11), "Flight", "Travel"},
@@ -61,6 +68,7 @@ TEST(YearGrid, PaintsAppointmentsInCategoryColoursAndListsNewCategoriesInRed) {
       {DateTime(y, 6, 20, 9), DateTime(y, 6, 20, 10), "Dentist", ""},
       {DateTime(y, 9, 7, 10), DateTime(y, 9, 9, 11), "Trip", "travel"},
       {DateTime(y, 10, 5, 23), DateTime(y, 10, 6, 1), "Night shift", "Travel"},
+      {DateTime(y, 11, 3, 9), DateTime(y, 11, 3, 10), "Audit", "GESCH\xC3\x84" "FT"},
   });
   app.Start();
   HWND grid = app.Planner();
@@ -83,10 +91,13 @@ TEST(YearGrid, PaintsAppointmentsInCategoryColoursAndListsNewCategoriesInRed) {
   EXPECT_NE(color(10, 7), 16711680u);
   // The day numbers stay.
   EXPECT_EQ(App::CellText(grid, 5, app.DayColumn(5, 6)), "6");
+  // Letter case is folded beyond A to Z: the listed category, not a new red one.
+  EXPECT_EQ(color(11, 3), 65280u);
   HWND categories = app.Categories();
-  ASSERT_EQ(App::Rows(categories), 4);
-  EXPECT_EQ(App::CellText(categories, 3, 0), "Conference");
-  EXPECT_EQ(App::CellColor(categories, 3, 1), 255u);
+  ASSERT_EQ(App::Rows(categories), 5);
+  EXPECT_EQ(App::CellText(categories, 3, 0), "Gesch\xE4" "ft");
+  EXPECT_EQ(App::CellText(categories, 4, 0), "Conference");
+  EXPECT_EQ(App::CellColor(categories, 4, 1), 255u);
   EXPECT_EQ(App::CellColor(categories, 2, 1), 16711680u);
   Screenshot(app.Main(), "yearboard_full_year");
   app.Close();

@@ -101,6 +101,16 @@ yb::Color YearboardApp::CellColor(HWND grid, int row, int col) {
   return static_cast<yb::Color>(SendMessageA(grid, yb::kGridGetCellColor, Cell(row, col), 0));
 }
 
+std::string YearboardApp::FontName(HWND grid) {
+  LRESULT length = 0;
+  const auto bytes = SendWithRemoteBuffer(grid, yb::kGridGetFontName, 0, yb::kGridTextCapacity, &length);
+  return length < 0 ? "" : std::string(bytes.begin(), bytes.begin() + length);
+}
+
+double YearboardApp::FontSize(HWND grid, int row, int col) {
+  return static_cast<double>(SendMessageA(grid, yb::kGridGetCellFontSize, Cell(row, col), 0)) / 100;
+}
+
 RECT YearboardApp::CellRect(HWND grid, int row, int col) {
   LRESULT shown = 0;
   const auto bytes = SendWithRemoteBuffer(grid, yb::kGridGetCellRect, Cell(row, col), sizeof(RECT), &shown);

@@ -52,6 +52,8 @@ class YearboardApp {
   static std::string CellText(HWND grid, int row, int col);
   static yb::Color CellColor(HWND grid, int row, int col);
   static RECT CellRect(HWND grid, int row, int col);
+  static std::string FontName(HWND grid);  // the face its cells are painted in
+  static double FontSize(HWND grid, int row, int col);  // points
   static std::pair<int, int> Current(HWND grid);
   static void ClickCell(HWND grid, int row, int col);
   static void DoubleClickCell(HWND grid, int row, int col);

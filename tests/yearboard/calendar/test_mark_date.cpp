@@ -25,7 +25,7 @@ OleDate At(int month, int day, int hour) { return DateTimeSerial(1998, month, da
 class MarkDateTest : public ::testing::Test {
  protected:
   MarkDateTest() : planner(view, Formats{}) {
-    planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories);
+    planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories, AsciiCase());
     planner.CategoryList->Add("Holiday", 65280);
     planner.PreparePlanner();
     planner.ShownYear = 1998;
@@ -40,24 +40,22 @@ class MarkDateTest : public ::testing::Test {
   int Col(int month, int day) { return planner.MonthTable[month - 1].CellOfFirst() + day - 1; }
   Color Painted(int month, int day) { return planner.flxPlanner.CellBackColor(month, Col(month, day)); }
   std::size_t Filed(int month, int day) { return planner.CellAt(month, Col(month, day)).Appointments.size(); }
-  // The days of 1998 painted in the colour, as "5/5,5/6,".
-  std::string DaysPainted(Color color) {
+  // The days of 1998 for which `holds` is true, as "5/5,5/6,".
+  template <class Predicate>
+  std::string DaysWhere(Predicate holds) {
     std::string days;
     for (int m = 1; m <= 12; ++m) {
       for (int d = 1; d <= planner.MonthTable[m - 1].NumberOfDays(); ++d) {
-        if (Painted(m, d) == color) days += std::to_string(m) + "/" + std::to_string(d) + ",";
+        if (holds(m, d)) days += std::to_string(m) + "/" + std::to_string(d) + ",";
       }
     }
     return days;
   }
+  std::string DaysPainted(Color color) {
+    return DaysWhere([&](int m, int d) { return Painted(m, d) == color; });
+  }
   std::string DaysFiled() {
-    std::string days;
-    for (int m = 1; m <= 12; ++m) {
-      for (int d = 1; d <= planner.MonthTable[m - 1].NumberOfDays(); ++d) {
-        if (Filed(m, d) != 0) days += std::to_string(m) + "/" + std::to_string(d) + ",";
-      }
-    }
-    return days;
+    return DaysWhere([&](int m, int d) { return Filed(m, d) != 0; });
   }
 
   RecordingView view;

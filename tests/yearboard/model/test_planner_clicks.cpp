@@ -23,7 +23,7 @@ struct Item : Appointment {
 class Clicks : public ::testing::Test {
  protected:
   Clicks() : planner(view, Formats{}) {
-    planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories);
+    planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories, AsciiCase());
     planner.PreparePlanner();
     planner.ShownYear = 1998;
     planner.BuildYearGrid();
