@@ -2,14 +2,24 @@
 # Runs one Windows test executable under Wine: its own copy of the run's template prefix,
 # its own Xvfb display and Wine server; screenshots it writes as BMP are turned into PNG.
 # Usage: wine-run.sh PROGRAM.exe [ARGS...]   (exit code: the program's)
+# A program may ask to be killed and started again in the same prefix (exit code 75, below).
 set -u
 source "$(dirname "$0")/wine-common.sh"
 
 # Second stage, on the display xvfb-run made: the program with its own persistent wine server.
+# A program that exits with 75 asks for a crash: the Wine server is killed with every program
+# still running in the prefix, then the program runs again, with LT_WINE_RESTARTED=1.
 if [ -n "${LT_WINE_RUN_INNER:-}" ]; then
   wineserver -p
   wine "$@"
   rc=$?
+  if [ $rc -eq 75 ]; then
+    wineserver -k 2>/dev/null
+    wineserver -w
+    wineserver -p
+    LT_WINE_RESTARTED=1 wine "$@"
+    rc=$?
+  fi
   wineserver -k 2>/dev/null
   exit $rc
 fi

@@ -50,4 +50,8 @@ std::string StdFileStore::MoveAside(const std::string& path, const std::string& 
   return target;
 }
 
+void StdFileStore::Remove(const std::string& path) {
+  if (std::remove(path.c_str()) != 0 && errno != ENOENT) throw FileError(std::strerror(errno));
+}
+
 }  // namespace lt

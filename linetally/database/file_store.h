@@ -24,6 +24,8 @@ class FileStore {
   // Renames the file to a free name built from `suggested` ("x.damaged", "x.damaged.2", ...)
   // and returns that name; throws FileError when it cannot.
   virtual std::string MoveAside(const std::string& path, const std::string& suggested) = 0;
+  // Deletes the file; a missing file is not an error. Throws FileError when it stays.
+  virtual void Remove(const std::string& path) = 0;
 };
 
 // Over the C library, where rename replaces atomically (POSIX); on Windows use Win32FileStore.
@@ -33,6 +35,7 @@ class StdFileStore : public FileStore {
   std::optional<std::string> ReadAll(const std::string& path) override;
   void ReplaceAtomically(const std::string& path, const std::string& contents) override;
   std::string MoveAside(const std::string& path, const std::string& suggested) override;
+  void Remove(const std::string& path) override;
 };
 
 // The first of "base", "base.2", "base.3", ... for which `taken` is false.

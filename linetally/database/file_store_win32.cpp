@@ -87,6 +87,10 @@ std::string Win32FileStore::MoveAside(const std::string& path, const std::string
   return target;
 }
 
+void Win32FileStore::Remove(const std::string& path) {
+  if (!DeleteFileA(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) throw FileError(LastErrorText());
+}
+
 std::string ProgramFolder() {
   char buffer[MAX_PATH] = {};
   const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);

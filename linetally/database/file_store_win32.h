@@ -11,6 +11,7 @@ class Win32FileStore : public FileStore {
   std::optional<std::string> ReadAll(const std::string& path) override;
   void ReplaceAtomically(const std::string& path, const std::string& contents) override;
   std::string MoveAside(const std::string& path, const std::string& suggested) override;
+  void Remove(const std::string& path) override;
 };
 
 // The program file's folder, up to and including its last backslash.

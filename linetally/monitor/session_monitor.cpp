@@ -70,7 +70,8 @@ void SessionMonitor::Timer1Timer() {
 
   if (connectionCount > 0) {
     const uint16_t second = uint16_t(clock.Now().second);
-    if (second != lastSecond) {
+    const bool counted = second != lastSecond;
+    if (counted) {
       ++onlineSeconds;
       callCost = costs.get().UpdateCallCost(costState, view);
       lastSecond = second;
@@ -79,7 +80,15 @@ void SessionMonitor::Timer1Timer() {
       view.UpdateStatusBar();
       lastSecond = again;
     }
+    if (sessionActive && linkUp && !ending) KeepSessionIfDue(counted);
   }
+}
+
+void SessionMonitor::KeepSessionIfDue(bool secondCounted) {
+  if (keepTried && !(secondCounted && onlineSeconds % 60 == 0)) return;
+  keepTried = true;
+  endTime = clock.Now();  // the session so far
+  if (view.KeepSession(Record())) kept = true;
 }
 
 void SessionMonitor::EndSession() {
@@ -122,6 +131,8 @@ void SessionMonitor::FinishUp() {
   onlineSeconds = 0;
   callCost = Currency();
   costState.accumulatedCost = 0;
+  if (kept) view.DropKeptSession();
+  kept = keepTried = false;
   view.ResetSessionDisplay();
   view.ShowTrayFrame(kTrayFrameIdle);
   ending = false;

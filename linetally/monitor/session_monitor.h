@@ -1,7 +1,8 @@
 #pragma once
 // The connection monitor: the 250 ms tick that polls the remote-access service, times a session
 // second by second, prices each counted second through the cost step, and hands the finished
-// session to the log. Also the debug toggle that simulates a connection.
+// session to the log. A session whose link is up is kept against a crash when it starts or its
+// link comes up, then once a minute. Also the debug toggle that simulates a connection.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -23,6 +24,11 @@ class MonitorView : public CostDisplay {
   virtual void UpdateStatusBar() = 0;
   // Appends the finished session to the log, adds its row and saves the working file.
   virtual void LogSession(const SessionRecord& record) = 0;
+  // Keeps the session so far against a crash; false when it is not kept (tried again a minute
+  // later).
+  virtual bool KeepSession(const SessionRecord& soFar) = 0;
+  // The session has ended, logged or not: the kept copy goes.
+  virtual void DropKeptSession() = 0;
   // The window's part of the reset after a session: gauge position 0, empty price label,
   // total cost recomputed, status bar refreshed.
   virtual void ResetSessionDisplay() = 0;
@@ -38,7 +44,7 @@ class SessionMonitor {
   void QueryPlatform();  // once at start-up: selects the record layouts
   void Timer1Timer();
   void DoEnd();
-  void FinishUp();
+  void FinishUp();  // also ends a session without logging it
   // Exit: ends and logs the session, unless none is active or it is being ended already (a
   // box inside the ending lets ticks and commands through).
   void EndSession();
@@ -67,6 +73,7 @@ class SessionMonitor {
   void GetExtraInfo() { ending = false; }  // the note step asks for nothing yet
   SessionRecord Record();  // the session from StartTime to EndTime
   DateTime Now() { return *EncodeDateTime(clock.Now()); }
+  void KeepSessionIfDue(bool secondCounted);
 
   RemoteAccess& ras;
   Clock& clock;
@@ -79,6 +86,7 @@ class SessionMonitor {
   std::string entryName, statusText;
   bool debugMode = false, sessionActive = false, linkUp = false, ending = false;
   bool connectionNote = false;
+  bool keepTried = false, kept = false;  // for the session in progress
   int32_t onlineSeconds = 0;
   Currency callCost;
   CivilDateTime startTime, endTime;

@@ -131,9 +131,12 @@ void TfrmMain::Button1Click() { monitor.Button1Click(); }
 
 void TfrmMain::Exit1Click() {
   // A session that a tick is ending already (behind a box) is logged by that tick.
-  if (monitor.SessionActive() && !monitor.Ending() &&
-      Confirm(Handle(), "A connection is active. Save Linetally data?"))
-    monitor.EndSession();
+  if (monitor.SessionActive() && !monitor.Ending()) {
+    if (Confirm(Handle(), "A connection is active. Save Linetally data?"))
+      monitor.EndSession();
+    else if (!monitor.Ending())
+      monitor.FinishUp();  // dropped: its kept copy goes too
+  }
   DestroyWindow(Handle());
 }
 

@@ -29,6 +29,7 @@ TfrmMain::TfrmMain(HWND applicationWindow)
     : applicationWindow(applicationWindow),
       formats(ReadSystemFormats()),
       database(files, *this, formats, ProgramFolder()),
+      checkpoint(files, formats, ProgramFolder()),
       listRows(formats, StrToAmount),
       costStep(std::make_unique<TariffCostStep>(services, clock)),
       monitor(ras, clock, *costStep, *this) {}
@@ -146,6 +147,7 @@ void TfrmMain::FormCreate() {
   database.ReadDatabase(1);
   UpdateListBox(1, false);
   DoRegistry();
+  RecoverSession();
 }
 
 void TfrmMain::DoRegistry() {
@@ -164,7 +166,9 @@ void TfrmMain::AmountFailure() {
   amountFailed = true;
   KillTimer(Handle(), IDT_TIMER1);
   // Straight to the file on disk: the records in memory may be a copy that was never checked.
-  if (auto record = monitor.EndForFailure()) database.AppendToWorkingFile(*record);
+  // The kept copy stays when the append fails: the next start logs it.
+  if (auto record = monitor.EndForFailure())
+    if (database.AppendToWorkingFile(*record)) DropKeptSession();
   ShowStandardError(Handle(), kAmountFailureText);
   PostQuitMessage(1);
 }

@@ -16,6 +16,7 @@
 #include "linetally/base/system_win32.h"
 #include "linetally/database/file_store_win32.h"
 #include "linetally/database/list_rows.h"
+#include "linetally/database/session_checkpoint.h"
 #include "linetally/database/session_database.h"
 #include "linetally/monitor/remote_access_win32.h"
 #include "linetally/monitor/session_monitor.h"
@@ -41,6 +42,8 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi, public Pr
   void SetStatusText(const std::string& text) override;
   void UpdateStatusBar() override;
   void LogSession(const SessionRecord& record) override;
+  bool KeepSession(const SessionRecord& soFar) override;
+  void DropKeptSession() override;
   void ResetSessionDisplay() override;
   void SetDebugCaptions(bool debugging) override;
   void ToggleDebugControls() override;
@@ -94,6 +97,8 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi, public Pr
   void FormCreate();
   void CreatePreferenceDialogs();  // frmOptions, then frmApplication
   void FormDestroy();
+  // Logs the session a stopped run left behind, then lets the monitor keep sessions.
+  void RecoverSession();
   // An amount that does not convert ends the program, after adding an active session to the
   // working file.
   void AmountFailure();
@@ -121,6 +126,8 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi, public Pr
   RegionalFormats formats;
   Win32FileStore files;
   SessionDatabase database;
+  SessionCheckpoint checkpoint;
+  bool keepingSessions = false, keepFailureShown = false;
   ListRowBuilder listRows;
   Win32RemoteAccess ras;
   SystemClock clock;

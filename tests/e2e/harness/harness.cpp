@@ -58,6 +58,14 @@ ProgramFolder::ProgramFolder() {
   }
 }
 
+ProgramFolder::ProgramFolder(const std::string& name) {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  path = std::string(temp) + name + "\\";
+  if (!CreateDirectoryA(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+    throw std::runtime_error("cannot create " + path);
+}
+
 ProgramFolder::~ProgramFolder() { RemoveTree(path); }
 
 void ProgramFolder::CopyIn(const std::string& sourcePath, const std::string& name) {

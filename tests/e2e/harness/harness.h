@@ -23,6 +23,9 @@ void Sleep(int ms);
 class ProgramFolder {
  public:
   ProgramFolder();
+  // The folder of that name in the temporary folder, made when missing: a driver started again
+  // in the same prefix finds what it left there.
+  explicit ProgramFolder(const std::string& name);
   ~ProgramFolder();
   ProgramFolder(const ProgramFolder&) = delete;
   ProgramFolder& operator=(const ProgramFolder&) = delete;

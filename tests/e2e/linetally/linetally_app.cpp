@@ -30,15 +30,16 @@ std::vector<std::string> LogFields(const std::string& line) {
   return fields;
 }
 
-LinetallyApp::LinetallyApp(bool clearRegistry) {
+LinetallyApp::LinetallyApp(bool clearRegistry, const std::string& folderName)
+    : folder(folderName.empty() ? std::make_unique<ProgramFolder>() : std::make_unique<ProgramFolder>(folderName)) {
   if (clearRegistry) DeleteRegistryTree(HKEY_CURRENT_USER, "Software\\Corvane");
-  folder.CopyIn(std::string(E2E_BIN_DIR) + "/Linetally.exe");
+  folder->CopyIn(std::string(E2E_BIN_DIR) + "/Linetally.exe");
 }
 
 LinetallyApp::~LinetallyApp() { process.Terminate(); }
 
 void LinetallyApp::Start() {
-  process.Start(ExePath(), folder.Path());
+  process.Start(ExePath(), folder->Path());
   main = WaitForTopWindow(process.Id(), "TfrmMain");
   ASSERT_NE(main, nullptr) << "no main window";
   ASSERT_TRUE(WaitUntil([&] { return Label1() == "RAS Idle"; })) << Label1();

@@ -1,6 +1,7 @@
 #pragma once
 // Linetally as the e2e drivers see it: a fresh program folder with Linetally.exe, a clean
 // registry key, the running program and its main window's controls.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,13 +14,14 @@ inline constexpr const char* kLinetallyKey = "Software\\Corvane\\Linetally";
 
 class LinetallyApp {
  public:
-  // Copies the program into a fresh folder; `clearRegistry` removes the program's key first.
-  explicit LinetallyApp(bool clearRegistry = true);
+  // Copies the program into a fresh folder, or into the named one (see ProgramFolder) where an
+  // earlier run's files stay; `clearRegistry` removes the program's key first.
+  explicit LinetallyApp(bool clearRegistry = true, const std::string& folderName = "");
   ~LinetallyApp();
 
-  ProgramFolder& Folder() { return folder; }
+  ProgramFolder& Folder() { return *folder; }
   Process& Program() { return process; }
-  std::string ExePath() const { return folder.File("Linetally.exe"); }
+  std::string ExePath() const { return folder->File("Linetally.exe"); }
 
   void Start();              // waits for the main window
   HWND Main() const { return main; }
@@ -28,7 +30,7 @@ class LinetallyApp {
   std::string Label2() const { return Text(Control(IDC_LABEL2)); }
   std::string Panel(int part) const { return StatusBarText(Control(IDC_STATUSBAR1), part); }
   std::vector<std::vector<std::string>> Rows() const { return ListViewRows(Control(IDC_LISTVIEW1), 5); }
-  std::string WorkingFile() const { return folder.Read("Lnt.dat").value_or("<missing>"); }
+  std::string WorkingFile() const { return folder->Read("Lnt.dat").value_or("<missing>"); }
 
   // Types the debug key sequence into the list, so "&Debug" shows.
   void ShowDebugButton();
@@ -39,7 +41,7 @@ class LinetallyApp {
   void Kill() { process.Terminate(); }
 
  private:
-  ProgramFolder folder;
+  std::unique_ptr<ProgramFolder> folder;
   Process process;
   HWND main = nullptr;
 };

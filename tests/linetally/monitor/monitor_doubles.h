@@ -56,6 +56,12 @@ class RecordingView : public MonitorView {
     logged.push_back(record);
     if (onLog) onLog();
   }
+  bool KeepSession(const SessionRecord& soFar) override {
+    keptSeconds.push_back(soFar.seconds);
+    lastKept = soFar;
+    return keepAccepted;
+  }
+  void DropKeptSession() override { ++drops; }
   void ResetSessionDisplay() override { ++resets; }
   void SetDebugCaptions(bool debugging) override { debugCaption = debugging ? "&Stop" : "&Debug"; }
   void ToggleDebugControls() override { debugShown = !debugShown; }
@@ -66,6 +72,10 @@ class RecordingView : public MonitorView {
   std::vector<std::string> status;
   std::vector<SessionRecord> logged;
   std::vector<int> trayFrames;
+  std::vector<int32_t> keptSeconds;  // the counted seconds of each kept copy
+  SessionRecord lastKept;
+  bool keepAccepted = true;
+  int drops = 0;
   std::string priceLabel, debugCaption;
   int statusBarUpdates = 0, resets = 0;
   bool debugShown = false;

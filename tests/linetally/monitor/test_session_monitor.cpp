@@ -161,6 +161,33 @@ TEST_F(MonitorTest, KeySequenceTogglesTheDebugControls) {
   EXPECT_FALSE(view.debugShown);
 }
 
+// Kept when the link comes up (never while only dialling), then every 60 counted seconds;
+// dropped once at the end. A refused copy is tried again a minute later, not on every tick.
+TEST_F(MonitorTest, ASessionIsKeptFromLinkUpEveryMinuteAndDroppedAtItsEnd) {
+  ras.Then({1, "Office", uint16_t(2)}, 12);
+  ras.Then({1, std::nullopt, uint16_t(3)});
+  ras.Then({1, std::nullopt, uint16_t(0x2000)}, 4 * 125 - 1);
+  ras.Then({0, std::nullopt, uint16_t(0)});
+  RunSeconds(3);
+  EXPECT_TRUE(view.keptSeconds.empty()) << "a dial attempt is not logged, so not kept";
+  RunSeconds(126, 13);
+  EXPECT_EQ(view.keptSeconds, (std::vector<int32_t>{4, 60, 120}));
+  EXPECT_EQ(view.lastKept.service, "Office");
+  EXPECT_EQ(view.lastKept.start, (CivilDateTime{2026, 12, 9, 10, 0, 10, 0}));
+  EXPECT_EQ(view.lastKept.end, (CivilDateTime{2026, 12, 9, 10, 2, 9, 0}));
+  EXPECT_EQ(view.lastKept.cost, Currency::FromRaw(1200));
+  ASSERT_EQ(view.logged.size(), 1u);
+  EXPECT_EQ(view.drops, 1);
+
+  view.keptSeconds.clear();
+  view.keepAccepted = false;
+  monitor.Button1Click();  // a debug session is kept as it starts
+  RunSeconds(61, 200);
+  EXPECT_EQ(view.keptSeconds, (std::vector<int32_t>{1, 60}));
+  monitor.FinishUp();  // dropped by the user's answer at exit
+  EXPECT_EQ(view.drops, 1) << "nothing was kept, so nothing to drop";
+}
+
 TEST_F(MonitorTest, PlatformQuerySelectsTheLayout) {
   monitor.QueryPlatform();
   EXPECT_EQ(monitor.PlatformId(), 2);
