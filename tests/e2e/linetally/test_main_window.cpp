@@ -179,6 +179,7 @@ TEST_F(MainWindow, CloseHidesTheWindowAndTheSessionGoesOn) {
   const auto lines = LogLines(app.WorkingFile());
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_NE(lines[0].find(",Debug Session,0,"), std::string::npos) << lines[0];
+  EXPECT_FALSE(app.Folder().Exists("Lnt.run")) << "logged, so no longer kept";
 }
 
 TEST_F(MainWindow, ExitWithoutSavingDropsTheSession) {
@@ -186,10 +187,12 @@ TEST_F(MainWindow, ExitWithoutSavingDropsTheSession) {
   app.ShowDebugButton();
   Click(app.Control(IDC_BUTTON1));
   ASSERT_TRUE(WaitUntil([&] { return app.Label1() == "Debugging for 000:00:02"; }));
+  EXPECT_TRUE(app.Folder().Exists("Lnt.run")) << "the session is kept against a crash";
   PostCommand(app.Main(), IDM_EXIT1);
   Answer(*Box(), IDNO);
   EXPECT_EQ(app.Program().WaitForExit(5000), 0u);
   EXPECT_EQ(app.WorkingFile(), "");
+  EXPECT_FALSE(app.Folder().Exists("Lnt.run")) << "nor kept for the next start";
 }
 
 TEST_F(MainWindow, EndOfTheWindowsSessionAsksTheSame) {

@@ -45,6 +45,7 @@ class UnreadableFile : public FileStore {
   }
   void ReplaceAtomically(const std::string& p, const std::string& text) override { files.ReplaceAtomically(p, text); }
   std::string MoveAside(const std::string& p, const std::string& to) override { return files.MoveAside(p, to); }
+  void Remove(const std::string& p) override { files.Remove(p); }
 
  private:
   FileStore& files;
