@@ -5,22 +5,24 @@ export WINEARCH=win32
 
 LT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# What the template is made from: these settings and the prefix steps. A template made from
-# other versions of them is made again, so a change to the steps reaches every run.
+# What the template is made from: these settings, the prefix steps and the remote-access
+# stand-in they copy into it. A template made from other versions of them is made again, so a
+# change reaches every run.
 lt_template_stamp() {
-  cat "$LT_ROOT/scripts/wine-common.sh" "$LT_ROOT"/scripts/prefix.d/*.sh | sha1sum | cut -d' ' -f1
+  local build=$1
+  cat "$LT_ROOT/scripts/wine-common.sh" "$LT_ROOT"/scripts/prefix.d/*.sh \
+      "$build/tools/ras-standin/rasapi32.dll" 2>/dev/null | sha1sum | cut -d' ' -f1
 }
 
 # Makes the run's template prefix once: booted, on a virtual desktop (a notification area,
 # and windows that take focus), with every step of scripts/prefix.d applied. Parallel test
 # runs wait for the one that makes it.
 lt_make_template() {
-  local template=$1 build=$2 stamp
-  stamp=$(lt_template_stamp)
+  local template=$1 build=$2
   mkdir -p "$(dirname "$template")"
   (
     flock 9
-    [ "$(cat "$template/.ready" 2>/dev/null)" = "$stamp" ] && exit 0
+    [ "$(cat "$template/.ready" 2>/dev/null)" = "$(lt_template_stamp "$build")" ] && exit 0
     rm -rf "$template"
     export WINEPREFIX=$template
     wineboot -i >/dev/null 2>&1
@@ -31,6 +33,6 @@ lt_make_template() {
       LT_BUILD_DIR=$build bash "$step" || { echo "prefix step failed: $step" >&2; exit 1; }
     done
     wineserver -w
-    echo "$stamp" >"$template/.ready"
+    lt_template_stamp "$build" >"$template/.ready"
   ) 9>"$template.lock"
 }
