@@ -15,6 +15,9 @@ void SessionMonitor::Timer1Timer() {
   if (!debugMode) {
     connectionCount = ras.EnumerateConnections(entryName);
     connectionState = ras.ConnectionState();
+    // With nothing listed, the state a vanished connection left in the status record no longer
+    // describes the line (the service refuses its handle); only "disconnected" stays on show.
+    if (connectionCount == 0 && connectionState != kStateDisconnected) connectionState = kStateOpenPort;
   } else {
     connectionState = kStateConnected;
   }

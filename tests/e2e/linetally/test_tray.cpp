@@ -5,6 +5,7 @@
 #include <set>
 
 #include "service_registry.h"
+#include "tray_driver.h"
 
 namespace e2e {
 namespace {
@@ -12,22 +13,6 @@ namespace {
 constexpr COLORREF kIdleYellow = RGB(0xFF, 0xE0, 0x00);
 constexpr COLORREF kOnlineGreen = RGB(0x20, 0xC0, 0x20);
 constexpr COLORREF kGaugeRed = RGB(0xE0, 0x00, 0x00);
-
-HWND Taskbar() { return FindWindowA("Shell_TrayWnd", nullptr); }
-
-// The notification area puts the first icon at the right end of the taskbar.
-RECT IconRect() {
-  RECT bar{};
-  GetWindowRect(Taskbar(), &bar);
-  const int size = 20;
-  const int top = bar.top + (bar.bottom - bar.top - size) / 2;
-  return RECT{bar.right - size, top, bar.right, top + size};
-}
-
-POINT IconCentre() {
-  const RECT r = IconRect();
-  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
 
 std::set<COLORREF> IconColours() {
   std::set<COLORREF> colours;
@@ -40,16 +25,6 @@ std::set<COLORREF> IconColours() {
 }
 
 bool IconShows(COLORREF colour) { return IconColours().count(colour) != 0; }
-
-void MoveMouse(POINT p) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = p.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = p.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof input);
-  Sleep(50);
-}
 
 void Button(DWORD down, DWORD up) {
   INPUT inputs[2]{};
@@ -74,33 +49,6 @@ void DoubleClickAt(POINT p) {
 HWND VisibleMenu(DWORD processId) {
   HWND menu = FindTopWindow(processId, "#32768");
   return Visible(menu) ? menu : nullptr;
-}
-
-// The text of the notification area's tooltip while it shows.
-std::string TrayTooltip() {
-  DWORD shell = 0;
-  GetWindowThreadProcessId(Taskbar(), &shell);
-  for (HWND tip = FindWindowExA(nullptr, nullptr, "tooltips_class32", nullptr); tip;
-       tip = FindWindowExA(nullptr, tip, "tooltips_class32", nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(tip, &owner);
-    if (owner == shell && Visible(tip)) return Text(tip);
-  }
-  return "";
-}
-
-// Points at the icon and rests there until the shell shows its tooltip; then leaves it.
-std::string HoverTooltip(const std::string& screenshot) {
-  std::string text;
-  const POINT centre = IconCentre();
-  for (int attempt = 0; attempt < 4 && text.empty(); ++attempt) {
-    MoveMouse(POINT{centre.x - 2 + attempt, centre.y});
-    MoveMouse(centre);
-    WaitUntil([&] { return !(text = TrayTooltip()).empty(); }, 2500);
-  }
-  Screenshot(nullptr, screenshot);
-  MoveMouse(POINT{500, 300});
-  return text;
 }
 
 class TrayTest : public ::testing::Test {

@@ -41,7 +41,8 @@ TEST_F(MonitorTest, ADialCancelledWhileConnectingIsTimedButNotLogged) {
   EXPECT_EQ(view.status[0], "Connecting...");
   EXPECT_EQ(view.status[7], "Connecting...");
   EXPECT_EQ(costs.steps, 2) << "two seconds counted while listed";
-  EXPECT_EQ(view.status.back(), "Connecting...") << "state 2 stays in the status record";
+  EXPECT_EQ(view.status.back(), "RAS Idle") << "the state left in the status record is not shown once unlisted";
+  EXPECT_EQ(costs.priceLabels, 4) << "idle ticks show the price again";
   EXPECT_TRUE(view.logged.empty());
   EXPECT_FALSE(monitor.SessionActive());
   EXPECT_EQ(view.resets, 1);

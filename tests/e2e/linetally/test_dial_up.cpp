@@ -1,0 +1,125 @@
+// Dial-up sessions as the remote-access service lists them (the prefix's stand-in), timed,
+// priced and logged by Linetally's main window.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "dial_script.h"
+#include "service_registry.h"
+#include "tray_driver.h"
+
+namespace e2e {
+namespace {
+
+// An amount of cents with `decimals` decimals (2 or 3), or as the log writes it (0: trailing
+// zeros dropped).
+std::string Money(int cents, int decimals) {
+  char text[32];
+  std::snprintf(text, sizeof text, decimals == 3 ? "%d.%02d0" : "%d.%02d", cents / 100, cents % 100);
+  std::string s = text;
+  if (decimals == 0) {
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == '.') s.pop_back();
+  }
+  return s;
+}
+
+constexpr const char* kPound = "\xA3";
+
+class DialUpTest : public ::testing::Test {
+ protected:
+  void SetUp() override { WriteService("Anytime", Service{.cost = "0.6"}); }  // a cent a second
+  // Waits for the status text, with a screenshot of the window when `shot` is given.
+  void ExpectStatus(const std::string& text, int timeoutMs, const char* shot = nullptr) {
+    EXPECT_TRUE(WaitUntil([&] { return app.Label1() == text; }, timeoutMs)) << "waiting for " << text << ", shown: " << app.Label1();
+    if (shot) Screenshot(app.Main(), shot);
+  }
+  // The fields of the log's last line, once it has `records` lines.
+  std::vector<std::string> LoggedSession(size_t records) {
+    EXPECT_TRUE(WaitUntil([&] { return app.Rows().size() == records; }, 5000)) << "no row added";
+    const auto lines = LogLines(app.WorkingFile());
+    if (lines.size() != records) return {};
+    return LogFields(lines.back());
+  }
+
+  LinetallyApp app;
+  DialScript dial{app.Folder()};
+};
+
+TEST_F(DialUpTest, OfficeLinkDialsGoesOnLineAndIsPricedAndLoggedWhenItHangsUp) {
+  app.Folder().Write("Lnt.dat", "01/02/2024 10:00:00,01/02/2024 10:05:00,300,Old,2.37,\r\n");
+  app.Start();
+  dial.Write("0 0x1001 2 Office link\n1500 0x1001 4 Office link\n3000 0x1001 0x2000 Office link\n");
+  ExpectStatus("Connecting...", 3000, "linetally-dial-connecting");
+  ExpectStatus("Authenticating...", 3000);
+  ExpectStatus("On-line for 000:00:05", 8000, "linetally-dial-online");
+  EXPECT_EQ(app.Label2(), "Anytime 0.6000 per min");
+  dial.Write("0 none\n");
+
+  const auto fields = LoggedSession(2);
+  ASSERT_EQ(fields.size(), 6u);
+  EXPECT_EQ(fields[3], "Office link");
+  const int seconds = std::atoi(fields[2].c_str());
+  EXPECT_GE(seconds, 5) << "the window showed five seconds on line, dialling counted too";
+  EXPECT_LE(seconds, 8);
+  EXPECT_EQ(fields[4], Money(seconds, 0)) << seconds << " seconds at a cent each";
+  EXPECT_EQ(app.Rows()[1], (std::vector<std::string>{app.Rows()[1][0], app.Rows()[1][1], "Office link",
+                                                     DurationOf(seconds), Money(seconds, 2)}));
+  ExpectStatus("RAS Idle", 2000);
+  EXPECT_TRUE(WaitUntil([&] { return app.Label2() == "Calls will cost 0.6000 per min"; })) << app.Label2();
+  EXPECT_EQ(app.Panel(1), std::string("Current ") + kPound + "0.000");
+  EXPECT_EQ(app.Panel(2), std::string("Total ") + kPound + Money(237 + seconds, 3));
+  Screenshot(app.Main(), "linetally-dial-logged");
+  EXPECT_EQ(HoverTooltip("linetally-dial-tooltip"),
+            std::string("Current ") + kPound + "0.00 / Total " + kPound + Money(237 + seconds, 2));
+}
+
+TEST_F(DialUpTest, CancelledDialLogsNothingAndADisconnectedLineEndsOnThatTick) {
+  app.Start();
+  dial.Write("0 0x1001 2 Office link\n2500 none\n");
+  ExpectStatus("Connecting...", 3000);
+  EXPECT_TRUE(WaitUntil([&] { return dial.SizesSeen().find("Status") != std::string::npos; }));
+  Sleep(3500);  // the dial was listed, then went
+  EXPECT_EQ(app.Label1(), "RAS Idle");
+  EXPECT_TRUE(app.Rows().empty());
+  EXPECT_EQ(app.WorkingFile(), "");
+
+  // Two lines up: the first is timed. It then reports disconnected while still listed.
+  dial.Write("0 0x1001 0x2000 Office link\n0 0x1002 0x2000 Second line\n2500 0x1001 0x2001 Office link\n");
+  ExpectStatus("On-line for 000:00:02", 4000);
+  ExpectStatus("Disconnected", 3000);
+  const auto fields = LoggedSession(1);
+  EXPECT_EQ(app.Label1(), "Disconnected");
+  Screenshot(app.Main(), "linetally-dial-disconnected");
+  ASSERT_EQ(fields.size(), 6u);
+  EXPECT_EQ(fields[3], "Office link");
+  EXPECT_LE(std::atoi(fields[2].c_str()), 4) << "the session ends on the disconnected tick";
+}
+
+// The platform query picks the record layouts: extended ones on Windows 98, compact ones on
+// the NT platform. The stand-in refuses any other size, so a logged session shows the layout
+// was read right.
+TEST_F(DialUpTest, WindowsNinetyEightUsesTheExtendedRecordsAndNtTheCompactOnes) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"win98", "RasEnumConnectionsA 412\nRasGetConnectStatusA 160\n"},
+      {"winxp", "RasEnumConnectionsA 32\nRasGetConnectStatusA 64\n"},
+  };
+  for (const auto& [version, sizes] : cases) {
+    LinetallyApp run;
+    DialScript line(run.Folder());
+    SetWindowsVersion(version);
+    run.Start();
+    line.Write("0 0x2002 0x2000 A long entry name for the extended record\n2200 none\n");
+    EXPECT_TRUE(WaitUntil([&] { return run.Rows().size() == 1; }, 6000)) << version;
+    EXPECT_EQ(line.SizesSeen(), sizes) << version;
+    const auto lines = LogLines(run.WorkingFile());
+    ASSERT_EQ(lines.size(), 1u) << version;
+    EXPECT_EQ(LogFields(lines[0])[3], std::string(version) == std::string("win98")
+                                          ? "A long entry name for the extended record"
+                                          : "A long entry name fo")
+        << "the compact record's name field holds 20 characters";
+  }
+}
+
+}  // namespace
+}  // namespace e2e
