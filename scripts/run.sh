@@ -2,14 +2,14 @@
 # Runs a program under Wine: scripts/run.sh [linetally|yearboard]
 # Installs and builds what is missing, keeps a Wine prefix in build/run/prefix and the program
 # folder in build/run/<program>/. With $DISPLAY it starts the program there; without one it uses
-# a virtual display, shows the program at work and saves a screenshot.
+# a virtual display, shows the program at work and saves screenshots.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-common.sh
 
 program=${1:-linetally}
 case "$program" in
-  linetally) exe=Linetally.exe targets=(Linetally linetally_demo) ;;
+  linetally) exe=Linetally.exe targets=(Linetally linetally_demo ras_standin) ;;
   yearboard) exe=Yearboard.exe targets=(Yearboard calendar_standin) ;;
   *) echo "usage: scripts/run.sh [linetally|yearboard]" >&2; exit 2 ;;
 esac
@@ -20,7 +20,7 @@ for t in "${targets[@]}"; do
   cmake --build --preset win32 -j "$(nproc)" --target "$t" >/dev/null || { echo "build of $t failed" >&2; exit 1; }
 done
 build=$PWD/build/win32
-lt_make_template "$PWD/build/run/prefix" "$build" || exit 1
+lt_make_template "$PWD/build/run/prefix" "$build" || { echo "could not make the Wine prefix" >&2; exit 1; }
 export WINEPREFIX=$PWD/build/run/prefix
 
 folder=$PWD/build/run/$program
@@ -28,22 +28,46 @@ mkdir -p "$folder"
 cp "$build/bin/$exe" "$folder/"
 for extra in "$build"/bin/*.hlp; do [ -e "$extra" ] && cp "$extra" "$folder/"; done
 
+# Linetally in this prefix (never the user's own registry): a sample telecom service on the
+# first run, and the remote-access stand-in listing the connections of build/run/linetally/dial.txt.
+dial=$folder/dial.txt
+if [ "$program" = linetally ]; then
+  wineserver -p
+  wine reg query 'HKCU\Software\Corvane\Linetally' >/dev/null 2>&1 ||
+    wine regedit /S "$(winepath -w scripts/linetally-sample.reg)" >/dev/null 2>&1
+  wine reg add 'HKCU\Software\RasStandin' /v ScriptFile /d "$(winepath -w "$dial")" /f >/dev/null 2>&1
+  wineserver -k
+fi
+
 if [ -n "${DISPLAY:-}" ]; then
   echo "Starting $exe from $folder"
+  if [ "$program" = linetally ]; then
+    : >"$dial"
+    echo "To dial, list a connection:  echo '0 0x1001 0x2000 Office link' > $dial"
+    echo "and to hang up:              echo '0 none' > $dial   (format: tools/ras-standin/ras_script.h)"
+  fi
   exec wine "$folder/$exe"
 fi
 
-shot=$PWD/build/run/$program.png
-export LT_RUN_FOLDER=$folder LT_RUN_EXE=$exe LT_RUN_SHOT=$shot LT_RUN_PROGRAM=$program
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+export LT_RUN_FOLDER=$folder LT_RUN_EXE=$exe LT_RUN_PROGRAM=$program LT_SCREENSHOT_DIR=$PWD/build/run
+rm -f "$LT_SCREENSHOT_DIR/$program"*.png
+xvfb-run -a -n $((100 + RANDOM % 20000)) -s "-screen 0 1024x768x24" bash -c '
   wineserver -p
   if [ "$LT_RUN_PROGRAM" = linetally ]; then
-    # The demo starts Linetally and logs a five-second debug session, as a user would.
-    wine build/win32/bin/linetally_demo.exe "$(echo "Z:$LT_RUN_FOLDER/$LT_RUN_EXE" | tr / \\\\)"
+    # Dials a named connection through the stand-in and screenshots it on line and logged.
+    wine build/win32/bin/linetally_demo.exe "$(winepath -w "$LT_RUN_FOLDER/$LT_RUN_EXE")" \
+      "$(winepath -w "$LT_RUN_FOLDER/dial.txt")"
   else
     wine "$LT_RUN_FOLDER/$LT_RUN_EXE" & sleep 8
+    import -window root "$LT_SCREENSHOT_DIR/$LT_RUN_PROGRAM.png"
   fi
-  import -window root "$LT_RUN_SHOT"
-  wineserver -k'
-echo "Screenshot: $shot"
+  rc=$?
+  wineserver -k
+  exit $rc'
+rc=$?
+for bmp in "$LT_SCREENSHOT_DIR"/*.bmp; do
+  [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+done
+for shot in "$LT_SCREENSHOT_DIR/$program"*.png; do [ -e "$shot" ] && echo "Screenshot: $shot"; done
 echo "Program folder: $folder"
+exit $rc
