@@ -94,6 +94,30 @@ void TimeMask::SetText(const std::string& value) {
   caret = 0;
 }
 
+std::string TimeMask::FromShown(const std::string& shown) {
+  std::string hours, minutes;
+  const size_t colon = shown.find(':');
+  if (colon != std::string::npos) {
+    hours = shown.substr(0, colon);
+    minutes = shown.substr(colon + 1);
+  } else {
+    for (char c : shown)
+      if (IsDigit(c)) (hours.size() < 2 ? hours : minutes) += c;
+  }
+  if (hours.size() < 2) hours.insert(0, 2 - hours.size(), ' ');
+  hours = hours.substr(hours.size() - 2);
+  minutes.resize(2, ' ');
+  auto position = [](char c) { return IsDigit(c) ? c : ' '; };
+  return {position(hours[0]), position(hours[1]), ':', position(minutes[0]), position(minutes[1])};
+}
+
+void TimeMask::Replace(const std::string& value) {
+  const std::string before = saved;
+  SetText(value);
+  saved = before;
+  modified = true;
+}
+
 void TimeMask::SetCaret(int position) {
   caret = position < 0 ? 0 : position > kLength ? kLength : position;
 }

@@ -35,6 +35,11 @@ class TimeMask {
   std::string Text() const { return text; }
   std::string DisplayText() const;  // empty positions as "_"
   void SetText(const std::string& value);  // from a stored time; not a modification
+  // Any text a control may show (a paste, a text set from outside) in the five positions: the
+  // hours are what stands before a ":", right-aligned; without one, the digits in order.
+  static std::string FromShown(const std::string& shown);
+  // The field changed other than by typing (a paste, a cut): a modification.
+  void Replace(const std::string& value);
   void BeginEdit() { saved = text; }        // the field takes the focus
   int Caret() const { return caret; }
   void SetCaret(int position);
@@ -42,7 +47,7 @@ class TimeMask {
   void Backspace();
   void Delete();
   bool Modified() const { return modified; }
-  void ClearModified() { modified = false; }
+  void ClearModified() { modified = false; }  // the edit was accepted
   bool Complete() const;  // every required position holds a digit
   void Revert();          // back to the text the field had when it took the focus
 

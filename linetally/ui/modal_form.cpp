@@ -71,6 +71,15 @@ LRESULT ModalForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       OnCloseBox();
       return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        focusWhileInactive = focus && IsChild(Handle(), focus) ? focus : nullptr;
+      } else if (focusWhileInactive && IsWindowVisible(focusWhileInactive)) {
+        SetFocus(focusWhileInactive);
+        return 0;
+      }
+      break;
     case WM_HELP: {
       HELPINFO info = *reinterpret_cast<const HELPINFO*>(lParam);
       info.dwContextId = DWORD(helpContext);

@@ -1,6 +1,7 @@
 #pragma once
 // A form created once at start-up and shown modally from then on: its owner is disabled
 // while it shows, the tick of the main window goes on, Tab moves between its controls, the
+// control that had the focus gets it back when the user returns from another program, the
 // close box hides it, and F1 asks the owner for the form's help topic. Also the pieces both
 // preference dialogs are built from: controls in the form's font, tab sheets, pictures.
 #include <windows.h>
@@ -51,6 +52,7 @@ class ModalForm : public Window {
   int helpContext = 0;
   bool running = false;
   HWND lastFocus = nullptr;
+  HWND focusWhileInactive = nullptr;  // given back when the form is activated again
   GdiHandle<HFONT> font;
   GdiHandle<HBITMAP> pictures[2];
   int pictureCount = 0;

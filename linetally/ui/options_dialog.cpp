@@ -127,6 +127,12 @@ void TfrmOptions::DoLabels() {
 LRESULT TfrmOptions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NOTIFY) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->hwndFrom == PageControl1 && header->code == TCN_SELCHANGING && TimeRefused()) {
+      // The page would hide the field being refused.
+      editAfter.Refuse();
+      editBefore.Refuse();
+      return TRUE;
+    }
     if (header->hwndFrom == PageControl1 && header->code == TCN_SELCHANGE)
       ShowPage(int(SendMessageA(PageControl1, TCM_GETCURSEL, 0, 0)));
     return 0;

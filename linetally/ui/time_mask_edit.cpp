@@ -8,6 +8,30 @@ namespace {
 constexpr UINT kValidate = WM_APP + 1;
 constexpr const char* kRefusal = "Invalid input value.  Use escape key to abandon changes";
 
+// After these the control may have changed its own text: clipboard keys, its context menu,
+// undo, a replacement sent from outside.
+bool MayChangeText(UINT message) {
+  switch (message) {
+    case WM_CHAR:
+    case WM_KEYDOWN:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO:
+    case EM_REPLACESEL:
+    case WM_CONTEXTMENU:
+      return true;
+  }
+  return false;
+}
+
+// Focus going to another control of the dialog, not to another program.
+bool InsideDialog(HWND edit, HWND focus) {
+  HWND dialog = GetAncestor(edit, GA_ROOT);
+  return focus && (focus == dialog || IsChild(dialog, focus));
+}
+
 }  // namespace
 
 // The control may outlive this object while its form is torn down: give it back its own
@@ -34,8 +58,27 @@ void TimeMaskEdit::SetText(const std::string& text) {
 }
 
 void TimeMaskEdit::Show() {
+  showing = true;
   SetWindowTextA(edit, mask.DisplayText().c_str());
+  showing = false;
   SendMessageA(edit, EM_SETSEL, WPARAM(mask.Caret()), LPARAM(mask.Caret()));
+}
+
+void TimeMaskEdit::Follow() {
+  char shown[64] = {};
+  GetWindowTextA(edit, shown, sizeof shown);
+  if (mask.DisplayText() == shown) return;
+  DWORD caret = 0;
+  SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+  mask.Replace(TimeMask::FromShown(shown));
+  mask.SetCaret(int(caret));
+  Show();
+}
+
+void TimeMaskEdit::Refuse() {
+  if (!Refusing() || refusalPosted) return;
+  refusalPosted = true;
+  PostMessageA(edit, kValidate, 0, 0);
 }
 
 // Clicks and arrow keys move the edit's own caret; the mask follows it.
@@ -63,14 +106,17 @@ LRESULT TimeMaskEdit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         TakeCaret();
         mask.Backspace();
         Show();
-      } else if (c >= ' ') {
+        return 0;
+      }
+      if (c >= ' ') {
         TakeCaret();
         if (mask.TypeChar(c))
           Show();
         else
           MessageBeep(MB_OK);
+        return 0;
       }
-      return 0;
+      break;  // the clipboard keys work as in any edit
     }
     case WM_KEYDOWN:
       // Escape arrives here alone: the form's dialog handling hands it over untranslated.
@@ -79,11 +125,18 @@ LRESULT TimeMaskEdit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Show();
         return 0;
       }
-      if (wParam == VK_DELETE) {
+      if (wParam == VK_DELETE && GetKeyState(VK_SHIFT) >= 0) {
         TakeCaret();
         mask.Delete();
         Show();
         return 0;
+      }
+      break;
+    case WM_SETTEXT:
+      if (!showing) {  // set from outside: taken as the field's value
+        mask.SetText(TimeMask::FromShown(lParam ? reinterpret_cast<const char*>(lParam) : ""));
+        Show();
+        return TRUE;
       }
       break;
     case WM_GETDLGCODE:
@@ -95,21 +148,22 @@ LRESULT TimeMaskEdit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!mask.Modified()) mask.BeginEdit();  // not when sent back after a refusal
       break;
     case WM_KILLFOCUS:
-      if (Refusing()) PostMessageA(edit, kValidate, 0, 0);
+      if (!Refusing())
+        mask.ClearModified();  // accepted: a later Escape does not undo it
+      else if (InsideDialog(edit, reinterpret_cast<HWND>(wParam)))
+        Refuse();  // not for a switch to another program: the field is still being edited
       break;
     case kValidate:
+      refusalPosted = false;
       if (Refusing()) {
         ShowStandardError(GetAncestor(edit, GA_ROOT), kRefusal);
         SetFocus(edit);
       }
       return 0;
-    case WM_PASTE:
-    case WM_CUT:
-    case WM_CLEAR:
-    case WM_UNDO:
-      return 0;
   }
-  return CallWindowProcA(original, edit, message, wParam, lParam);
+  const LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
+  if (MayChangeText(message)) Follow();
+  return result;
 }
 
 }  // namespace lt

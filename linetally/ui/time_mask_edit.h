@@ -1,8 +1,9 @@
 #pragma once
 // The masked time edits of the telecom dialog ("!90:00;1;_"): an edit control whose typing,
 // deleting and caret follow a TimeMask, that shows "_" for empty positions, refuses to be left
-// incomplete after an edit ("Invalid input value.  Use escape key to abandon changes"), and
-// abandons the edit on Escape.
+// incomplete after an edit for another control of its dialog ("Invalid input value.  Use
+// escape key to abandon changes"), and abandons the edit on Escape. A text set from outside or
+// changed by the control itself (a paste) is taken into the mask, so what shows is what is read.
 #include <windows.h>
 
 #include <string>
@@ -22,18 +23,22 @@ class TimeMaskEdit {
   HWND Handle() const { return edit; }
   std::string Text() const { return mask.Text(); }  // blanks for empty positions
   void SetText(const std::string& text);
-  // Left incomplete after an edit: the refusal is on its way, and commands wait for it.
+  // Left incomplete after an edit: commands wait for the refusal.
   bool Refusing() const { return mask.Modified() && !mask.Complete(); }
+  // Shows the refusal once, after the current message, when the field is refusing.
+  void Refuse();
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Show();
   void TakeCaret();
+  void Follow();  // the control changed its text by itself
 
   HWND edit = nullptr;
   WNDPROC original = nullptr;
   TimeMask mask;
+  bool showing = false, refusalPosted = false;
 };
 
 }  // namespace lt

@@ -38,6 +38,17 @@ class OptionsTest : public ::testing::Test {
     Click(C(IDC_BTNSAVEAS));
     AnswerSaveBox(app, name);
   }
+  // The click gives the field the focus, as the user's does.
+  static void FocusByClick(HWND edit) {
+    PostMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    PostMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    Sleep(200);
+  }
+  static HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+  }
   void ShowTimes() {
     // The tab control answers TCM_SETCURFOCUS like a click on the tab.
     PostMessageA(C(IDC_PAGECONTROL1), TCM_SETCURFOCUS, 1, 0);
@@ -221,25 +232,70 @@ TEST_F(OptionsTest, IncompleteOrMissingValuesAreRefusedBeforeAnyWrite) {
   EXPECT_TRUE(ServiceKeys().empty());
 }
 
-TEST_F(OptionsTest, TimeFieldLeftIncompleteIsRefusedUntilEscape) {
+TEST_F(OptionsTest, AnIncompleteTimeIsRefusedOnlyForAnotherPlaceInTheDialog) {
   app.Start();
   Open();
   ShowTimes();
   HWND after = C(IDC_EDITAFTER);
-  PostMessageA(after, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));  // the click gives it focus
-  PostMessageA(after, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-  Sleep(200);
+  FocusByClick(after);
   TypeChars(after, "1");
   ASSERT_TRUE(WaitUntil([&] { return Text(after) == "1_:__"; })) << Text(after);
-  Click(C(IDC_CHECKMON));  // the focus leaves the field
+
+  // The user switches to another program and back: the edit simply goes on.
+  HWND other = CreateWindowExA(0, "STATIC", "Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 400,
+                               200, 100, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }));
+  Sleep(400);
+  EXPECT_FALSE(FindMessageBox(app.Program().Id())) << "refused on leaving for another program";
+  DestroyWindow(other);
+  SetForegroundWindow(form);
+  EXPECT_TRUE(WaitUntil([&] { return FocusOf(form) == after; })) << "the field does not get the focus back";
+
+  // The "Prices" tab would hide the field: refused, the page stays.
+  ClickAt(C(IDC_PAGECONTROL1), 20, 10);
   auto refusal = WaitForMessageBox(app.Program().Id());
   ASSERT_TRUE(refusal);
   EXPECT_EQ(refusal->text, "Invalid input value.  Use escape key to abandon changes");
   Answer(*refusal, IDOK);
   Sleep(200);
+  EXPECT_FALSE(FindMessageBox(app.Program().Id())) << "one refusal is enough";
+  EXPECT_TRUE(Visible(GetDlgItem(form, IDC_TABSHEET2)));
+  EXPECT_FALSE(Visible(GetDlgItem(form, IDC_TABSHEET1)));
+
+  Click(C(IDC_CHECKMON));  // another control of the dialog
+  refusal = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(refusal);
+  Answer(*refusal, IDOK);
+  Sleep(200);
   PressKey(after, VK_ESCAPE);
   EXPECT_TRUE(WaitUntil([&] { return Text(after) == "__:__"; })) << Text(after);
   EXPECT_TRUE(Visible(form)) << "Escape abandons the edit, not the dialog";
+}
+
+TEST_F(OptionsTest, AnAcceptedTimeStaysAndWhatTheFieldShowsIsSaved) {
+  app.Start();
+  Open();
+  ShowTimes();
+  HWND after = C(IDC_EDITAFTER), before = C(IDC_EDITBEFORE);
+  FocusByClick(after);
+  TypeChars(after, "0800");
+  ASSERT_TRUE(WaitUntil([&] { return Text(after) == "08:00"; })) << Text(after);
+  Click(C(IDC_CHECKMON));  // complete: accepted without a word
+  Sleep(300);
+  EXPECT_FALSE(FindMessageBox(app.Program().Id()));
+  FocusByClick(after);
+  PressKey(after, VK_ESCAPE);
+  Sleep(300);
+  EXPECT_EQ(Text(after), "08:00") << "Escape undid an accepted edit";
+
+  SendMessageA(before, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("18:30"));
+  EXPECT_EQ(Text(before), "18:30");
+  Save("Evening");
+  ASSERT_TRUE(WaitUntil([&] { return Value("Evening", "editBefore").has_value(); }))
+      << (FindMessageBox(app.Program().Id()) ? FindMessageBox(app.Program().Id())->text : "");
+  EXPECT_EQ(Value("Evening", "editBefore")->data, TimeBytes(18.5 / 24));
+  EXPECT_EQ(Value("Evening", "editAfter")->data, TimeBytes(1.0 / 3));
 }
 
 TEST_F(OptionsTest, AServiceThatCannotBeShownLeavesTheMainWindowUsable) {

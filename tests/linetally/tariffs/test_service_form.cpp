@@ -84,6 +84,23 @@ TEST(ServiceForm, TimeMaskFillsPositionsAroundTheSeparator) {
   EXPECT_EQ(mask.Text(), "07: 5");
 }
 
+TEST(ServiceForm, TimeMaskTakesWhatAControlShows) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"18:30", "18:30"}, {"8:05", " 8:05"}, {"0800", "08:00"}, {"1_:__", "1 :  "},
+      {"__:__", "  :  "}, {"", "  :  "},   {":45", "  :45"},  {"7x:3", "7 :3 "},
+  };
+  for (auto [shown, text] : cases) EXPECT_EQ(TimeMask::FromShown(shown), text) << shown;
+
+  TimeMask mask;
+  mask.SetText("07:45");
+  mask.BeginEdit();
+  mask.Replace("12:00");
+  EXPECT_EQ(mask.Text(), "12:00");
+  EXPECT_TRUE(mask.Modified()) << "a paste is an edit";
+  mask.Revert();
+  EXPECT_EQ(mask.Text(), "07:45");
+}
+
 TEST(ServiceForm, CheckRefusesMissingAmountsAndBadTimesBeforeAnyWrite) {
   ServiceForm form;
   form.after = "08:00";
