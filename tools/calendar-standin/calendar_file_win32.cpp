@@ -1,12 +1,13 @@
 #include "tools/calendar-standin/calendar_file_win32.h"
 
 #include <windows.h>
-#include <oleauto.h>
 
 #include <fstream>
 #include <memory>
 #include <type_traits>
 #include <sstream>
+
+#include "yearboard/calendar/system_time_zones_win32.h"
 
 namespace standin {
 namespace {
@@ -36,26 +37,20 @@ std::string CalendarFilePath() {
 
 }  // namespace
 
-std::shared_ptr<const CalendarStore> LoadCalendarFile() {
+std::shared_ptr<const yb::IcalCalendar> LoadCalendarFile() {
   const std::string path = CalendarFilePath();
   std::ifstream file(path, std::ios::binary);
   if (!file) throw std::runtime_error("Calendar file " + path + ": it cannot be opened.");
   std::ostringstream text;
   text << file.rdbuf();
   if (file.bad()) throw std::runtime_error("Calendar file " + path + ": it cannot be read.");
+  static yb::SystemTimeZones zones;
   try {
-    return std::make_shared<const CalendarStore>(ReadCalendar(text.str()), SystemLocalFromUtc);
-  } catch (const CalendarFileError& e) {
+    return std::make_shared<const yb::IcalCalendar>(yb::ReadCalendar(text.str(), zones),
+                                                    zones.LocalZone());
+  } catch (const yb::CalendarFileError& e) {
     throw std::runtime_error("Calendar file " + path + ": " + e.what());
   }
-}
-
-double SystemLocalFromUtc(double utc) {
-  SYSTEMTIME u{}, local{};
-  double result = utc;
-  if (VariantTimeToSystemTime(utc, &u) && SystemTimeToTzSpecificLocalTime(nullptr, &u, &local))
-    SystemTimeToVariantTime(&local, &result);
-  return result;
 }
 
 }  // namespace standin

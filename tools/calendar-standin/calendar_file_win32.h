@@ -1,20 +1,17 @@
 #pragma once
 // Where the stand-in's calendar lives and how it is read: the path is the string value
 // "CalendarFile" of HKEY_CURRENT_USER\Software\CalendarStandin; the file is read afresh for
-// every item collection, so changes show at the next load. Failures throw
-// std::runtime_error with the path and the fault.
+// every item collection, through Yearboard's own iCalendar reader, so changes show at the next
+// load. Failures throw std::runtime_error with the path and the fault.
 #include <memory>
 
-#include "tools/calendar-standin/calendar_store.h"
+#include "yearboard/calendar/ical_calendar.h"
 
 namespace standin {
 
 constexpr const char* kSettingsKey = "Software\\CalendarStandin";
 constexpr const char* kCalendarFileValue = "CalendarFile";
 
-std::shared_ptr<const CalendarStore> LoadCalendarFile();
-
-// The system's conversion for the current time zone rules.
-double SystemLocalFromUtc(double utc);
+std::shared_ptr<const yb::IcalCalendar> LoadCalendarFile();
 
 }  // namespace standin

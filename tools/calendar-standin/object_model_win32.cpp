@@ -69,7 +69,7 @@ class Appointment : public DispatchObject {
 
 class Items : public DispatchObject {
  public:
-  explicit Items(std::shared_ptr<const CalendarStore> store)
+  explicit Items(std::shared_ptr<const yb::IcalCalendar> store)
       : DispatchObject({"Sort", "IncludeRecurrences", "Find", "FindNext", "Count"}),
         store(std::move(store)) {}
 
@@ -112,7 +112,7 @@ class Items : public DispatchObject {
     }
   }
 
-  std::shared_ptr<const CalendarStore> store;
+  std::shared_ptr<const yb::IcalCalendar> store;
   yb::ItemSearch search;
   bool includeRecurrences = false;
 };

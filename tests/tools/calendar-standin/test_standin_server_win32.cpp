@@ -129,9 +129,10 @@ TEST_F(StandinServer, EveryItemsCallReadsTheFileAgain) {
 }
 
 TEST_F(StandinServer, BadOrMissingFilesFailWithTheirFault) {
-  UseCalendar("BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART:tomorrow\nEND:VEVENT\nEND:VCALENDAR\n");
+  UseCalendar("Subject,Start\r\nLunch,5/5/1998\r\n");
   EXPECT_EQ(ItemsError(), "Folder.Items: Calendar file " + folder.File("calendar.ics") +
-                              ": line 3: DTSTART: not a date-time: \"tomorrow\" (0x80004005)");
+                              ": it is not an iCalendar file (it does not begin with "
+                              "BEGIN:VCALENDAR) (0x80004005)");
   e2e::WriteRegistryString(HKEY_CURRENT_USER, kKey, "CalendarFile", folder.File("missing.ics"));
   EXPECT_EQ(ItemsError(), "Folder.Items: Calendar file " + folder.File("missing.ics") +
                               ": it cannot be opened. (0x80004005)");

@@ -1,0 +1,65 @@
+#pragma once
+// Reads an iCalendar text: its VEVENTs (other components skipped) with their times, texts,
+// categories, recurrence (RRULE, RDATE, EXDATE), RECURRENCE-ID and STATUS, and its VTIMEZONE
+// definitions. A TZID is looked up among the file's definitions, then among the system's
+// zones (time_zone.h), and is read as floating time when neither has it. An event that cannot
+// be read is skipped and counted; a text that is not iCalendar throws CalendarFileError.
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "yearboard/calendar/ical_time.h"
+#include "yearboard/calendar/recurrence.h"
+#include "yearboard/calendar/time_zone.h"
+
+namespace yb {
+
+class CalendarFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct EventTime {
+  IcalTime value;
+  // Null: UTC when value.utc, else floating time, read on the machine's clock.
+  std::shared_ptr<const TimeZone> zone;
+  std::string tzid;
+
+  bool Floating() const { return !zone && !value.utc; }
+};
+
+// The instant of a time, floating times taken on the clock of `local`.
+long long UtcOf(const EventTime& t, const TimeZone& local);
+
+// An RDATE: one more start, with its own length when written as a period.
+struct ExtraDate {
+  EventTime start;
+  std::optional<long long> length;
+};
+
+struct CalendarEvent {
+  std::string uid;
+  EventTime start;
+  long long length = 0;  // seconds: DTEND, DURATION, or a day for an all-day start
+  std::string summary, location, description;
+  std::vector<std::string> categories;  // each name once, in order
+  std::optional<RecurrenceRule> rule;
+  std::vector<ExtraDate> rdates;
+  std::vector<EventTime> exdates;
+  std::optional<EventTime> recurrenceId;
+  bool cancelled = false;
+  int line = 0;  // of its BEGIN:VEVENT
+};
+
+struct CalendarFile {
+  std::vector<CalendarEvent> events;
+  std::size_t skipped = 0;
+  std::string firstFault;  // "line N: ..." of the first event skipped
+};
+
+CalendarFile ReadCalendar(std::string_view text, TimeZoneSystem& zones);
+
+}  // namespace yb
