@@ -1,27 +1,37 @@
-// Yearboard's start-up: the calendar objects, the planner window, the first year shown, then
-// the message loop, which lets the window see key releases ahead of its controls.
+// Yearboard's start-up: the calendar (the remembered file, else the calendar client, else a
+// file the user opens instead), the planner window, the first year shown, then the message
+// loop, which lets the window see key releases ahead of its controls, gives the window its
+// Ctrl+O and the item windows their Esc and Tab.
 #include <windows.h>
 
 #include "yearboard/base/system_win32.h"
 #include "yearboard/calendar/automation_calendar_win32.h"
+#include "yearboard/calendar/system_time_zones_win32.h"
 #include "yearboard/model/month.h"
+#include "yearboard/ui/item_window.h"
 #include "yearboard/ui/planner_window.h"
+#include "yearboard/ui/resource.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   using namespace yb;
   HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-  std::unique_ptr<CalendarSession> calendar;
-  try {
-    calendar = std::make_unique<CalendarSession>(CreateAutomationApplication());
-  } catch (const std::exception& error) {
-    ShowCalendarError(nullptr, error);
+  const Formats formats = ReadSystemFormats();
+  RegistrySettingsStore settings;
+  SystemTimeZones zones;
+  ItemWindows items(formats);
+  CalendarChoice choice(settings, zones, items, formats);
+  std::string clientError;
+  std::optional<ShownCalendar> calendar = choice.AtStartUp(clientError);
+  if (!calendar) {
+    ShowCalendarError(nullptr, CalendarError(clientError));
     return 1;
   }
+  choice.Remember(*calendar);
   FirstDayOfWeek = 2;
-  RegistrySettingsStore settings;
-  frmYearPlanner form(*calendar, settings, ReadSystemFormats());
+  frmYearPlanner form(std::move(*calendar), choice, settings, formats);
   try {
     form.Load();
+    items.SetOwner(form.Handle());
     form.Show();
     form.PreparePlanner();
     SYSTEMTIME now;
@@ -36,12 +46,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   }
   SetCursor(previous ? previous : LoadCursor(nullptr, IDC_ARROW));
 
+  HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_YEARBOARD));
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (msg.message == WM_KEYUP && (msg.hwnd == form.Handle() || IsChild(form.Handle(), msg.hwnd))) {
+    const bool forForm = msg.hwnd == form.Handle() || IsChild(form.Handle(), msg.hwnd);
+    if (msg.message == WM_KEYUP && forForm) {
       form.Form_KeyUp(static_cast<int>(msg.wParam), GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
                       GetKeyState(VK_MENU) < 0);
     }
+    if (forForm && TranslateAcceleratorA(form.Handle(), accelerators, &msg)) continue;
+    if (items.PreTranslate(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

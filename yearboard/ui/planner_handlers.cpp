@@ -13,6 +13,7 @@
 #include "yearboard/model/master_list_win32.h"
 #include "yearboard/model/planner_clicks.h"
 #include "yearboard/ui/planner_window.h"
+#include "yearboard/ui/resource.h"
 
 namespace yb {
 
@@ -24,10 +25,25 @@ constexpr unsigned long kProgressIntervalMs = 100;
 
 void frmYearPlanner::Form_Load() {
   planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories, textCase);
-  LoadCategories(*planner.CategoryList, ReadMasterCategoryList(), settings);
+  // A file's own category names stand in for the client's master list.
+  const std::string masterList = calendar.file ? calendar.file->CategoryList() : ReadMasterCategoryList();
+  LoadCategories(*planner.CategoryList, masterList, settings);
 }
 
-void frmYearPlanner::ShowYear(int iintYear) { yb::ShowYear(planner, calendar.CalendarFolder(), iintYear); }
+void frmYearPlanner::ShowYear(int iintYear) {
+  if (calendar.file) {
+    // Read before the grid is touched, so a file that went bad leaves the year as it was.
+    try {
+      WaitCursor wait;
+      calendar.file->Reload();
+    } catch (const CalendarFileError& error) {
+      if (auto other = choice.OfferAnother(hwnd, error.what())) UseCalendar(std::move(*other), iintYear);
+      return;
+    }
+  }
+  yb::ShowYear(planner, calendar.session->CalendarFolder(), iintYear);
+  if (calendar.file) SetStatusText(SkippedEventsMessage(calendar.file->SkippedEvents()));
+}
 
 void frmYearPlanner::BeginShowYear(int year) {
   EnableWindow(picBand, FALSE);
@@ -39,6 +55,44 @@ void frmYearPlanner::BeginShowYear(int year) {
 void frmYearPlanner::EndShowYear() {
   yearWait.reset();
   EnableWindow(picBand, TRUE);
+}
+
+void frmYearPlanner::UseCalendar(ShownCalendar next, int iintYear) {
+  if (planner.CategoryList) planner.CategoryList->SaveColors(settings);
+  for (auto& row : planner.CellTable) {
+    for (cCell& cell : row) cell = cCell();
+  }
+  planner.CategoryList.reset();
+  calendar.session->Release();
+  calendar = std::move(next);
+  choice.Remember(calendar);
+  ShowCalendarChoice();
+  Form_Load();
+  ShowYear(iintYear);
+}
+
+void frmYearPlanner::ShowCalendarChoice() {
+  SetWindowTextA(hwnd, PlannerCaption(calendar).c_str());
+  HMENU system = GetSystemMenu(hwnd, FALSE);
+  DeleteMenu(system, IDM_USECLIENT, MF_BYCOMMAND);
+  if (calendar.file) AppendMenuA(system, MF_STRING, IDM_USECLIENT, "Use Calendar Client");
+}
+
+void frmYearPlanner::mnuOpenFile_Click() {
+  if (auto file = choice.ChooseFile(hwnd)) UseCalendar(std::move(*file), planner.ShownYear);
+}
+
+void frmYearPlanner::mnuUseClient_Click() {
+  std::optional<ShownCalendar> client;
+  try {
+    WaitCursor wait;
+    client = choice.Client();
+  } catch (const CalendarError& error) {
+    // The file stays shown: only the client could not be started.
+    ShowCalendarError(hwnd, error);
+    return;
+  }
+  UseCalendar(std::move(*client), planner.ShownYear);
 }
 
 int frmYearPlanner::CaptionYear() const {
@@ -91,7 +145,7 @@ void frmYearPlanner::Form_Unload() {
     MessageBoxA(hwnd, error.what(), "Yearboard", MB_OK | MB_ICONSTOP);
   }
   planner.CategoryList.reset();
-  calendar.Release();
+  calendar.session->Release();
   PostQuitMessage(0);
 }
 

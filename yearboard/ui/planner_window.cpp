@@ -40,8 +40,10 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
 
 }  // namespace
 
-frmYearPlanner::frmYearPlanner(CalendarSession& calendar, SettingsStore& settings, const Formats& formats)
-    : calendar(calendar),
+frmYearPlanner::frmYearPlanner(ShownCalendar calendar, CalendarChoice& choice, SettingsStore& settings,
+                               const Formats& formats)
+    : calendar(std::move(calendar)),
+      choice(choice),
       settings(settings),
       planner(*this, formats),
       flxPlanner(planner.flxPlanner),
@@ -85,8 +87,12 @@ void frmYearPlanner::Load() {
                          outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance,
                          this);
   if (!hwnd) throw std::runtime_error("The planner window could not be created");
+  HMENU system = GetSystemMenu(hwnd, FALSE);
+  AppendMenuA(system, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(system, MF_STRING, IDM_OPENFILE, "Open Calendar File...\tCtrl+O");
   CreateControls();
   Form_Load();
+  ShowCalendarChoice();
 }
 
 void frmYearPlanner::Show() {
@@ -179,6 +185,16 @@ LRESULT frmYearPlanner::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == IDM_OPENFILE) {
+        mnuOpenFile_Click();
+        return 0;
+      }
+      if ((wParam & 0xFFF0) == IDM_USECLIENT) {
+        mnuUseClient_Click();
+        return 0;
+      }
+      return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_CTLCOLORSTATIC:
       return reinterpret_cast<LRESULT>(ColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_DESTROY:
@@ -214,6 +230,9 @@ void frmYearPlanner::OnCommand(int id, int code) {
     case IDC_FLXCATEGORIES:
       if (code == kGridClick) flxCategories_Click();
       if (code == kGridDblClick) flxCategories_DblClick();
+      break;
+    case IDM_OPENFILE:  // the Ctrl+O accelerator
+      mnuOpenFile_Click();
       break;
     default:
       break;

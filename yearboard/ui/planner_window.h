@@ -1,8 +1,9 @@
 #pragma once
 // frmYearPlanner, the planner window: the band with the year and the year buttons, the year
 // grid and the categories grid in their frames, the status bar with the progress bar that
-// stands in for it while loading, and the colour dialog. Its handlers read the controls,
-// call the portable planner code and write the controls back.
+// stands in for it while loading, and the colour dialog; its system menu opens a calendar
+// file (Ctrl+O) or goes back to the calendar client. Its handlers read the controls, call the
+// portable planner code and write the controls back.
 #include <windows.h>
 
 #include <memory>
@@ -15,12 +16,14 @@
 #include "yearboard/calendar/calendar_client.h"
 #include "yearboard/grid/grid_window_win32.h"
 #include "yearboard/model/year_planner.h"
+#include "yearboard/ui/calendar_choice.h"
 
 namespace yb {
 
 class frmYearPlanner : public PlannerView {
  public:
-  frmYearPlanner(CalendarSession& calendar, SettingsStore& settings, const Formats& formats);
+  frmYearPlanner(ShownCalendar calendar, CalendarChoice& choice, SettingsStore& settings,
+                 const Formats& formats);
   ~frmYearPlanner() override;
   frmYearPlanner(const frmYearPlanner&) = delete;
   frmYearPlanner& operator=(const frmYearPlanner&) = delete;
@@ -33,6 +36,9 @@ class frmYearPlanner : public PlannerView {
   void PreparePlanner() { planner.PreparePlanner(); }
   void ShowYear(int iintYear);
   void Form_KeyUp(int keyCode, bool shift, bool ctrl, bool alt);
+  // Shows another calendar at that year: colours saved, categories rebuilt, the choice
+  // remembered.
+  void UseCalendar(ShownCalendar next, int iintYear);
 
   // PlannerView
   void BeginShowYear(int year) override;
@@ -55,6 +61,9 @@ class frmYearPlanner : public PlannerView {
   int PixelsY(int twips) const { return (twips + tppY / 2) / tppY; }
   HBRUSH ColorStatic(HDC dc, HWND control);
   void OnCommand(int id, int code);
+  void mnuOpenFile_Click();
+  void mnuUseClient_Click();
+  void ShowCalendarChoice();
   void FailOnCalendarError(const std::exception& error);
 
   void Form_Load();
@@ -68,7 +77,8 @@ class frmYearPlanner : public PlannerView {
   void cmdDown_Click();
   int CaptionYear() const;
 
-  CalendarSession& calendar;
+  ShownCalendar calendar;
+  CalendarChoice& choice;
   SettingsStore& settings;
   SystemTextCase textCase;  // before the category table that compares through it
   YearPlanner planner;

@@ -2,6 +2,7 @@
 #pragma once
 
 #define IDI_YEARBOARD 1
+#define IDA_YEARBOARD 2
 #define IDB_ARROW_UP 101
 #define IDB_ARROW_DOWN 102
 
@@ -15,5 +16,13 @@
 #define IDC_FLXCATEGORIES 1008
 #define IDC_SBRSTATUS 1009
 #define IDC_PBRPROGRESS 1010
+
+// System menu commands (multiples of 16 below 0xF000, as the system menu requires).
+#define IDM_OPENFILE 0x0100
+#define IDM_USECLIENT 0x0110
+
+// The item window's fields: subject, start, end, location, categories, rule, then description.
+#define IDC_ITEM_FIELD 2001
+#define IDC_ITEM_DESCRIPTION 2010
 
 #define YEARBOARD_WINDOW_CLASS "frmYearPlanner"

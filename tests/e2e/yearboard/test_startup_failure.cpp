@@ -1,6 +1,6 @@
-// Without a calendar client the planner shows the automation error in its stop box and
-// ends before its window appears. (Its own driver: it unregisters the client in its prefix.)
-// Also the program file's manifest.
+// Without a calendar client the planner offers a calendar file; declined, it shows the
+// automation error in its stop box and ends before its window appears. (Its own driver: it
+// unregisters the client in its prefix.) Also the program file's manifest.
 #include <gtest/gtest.h>
 
 #include "yearboard_app.h"
@@ -8,12 +8,21 @@
 namespace e2e {
 namespace {
 
-TEST(StartUp, AMissingCalendarClientEndsTheProgramAtStartUp) {
+TEST(StartUp, AMissingCalendarClientDeclinedEndsTheProgramAtStartUp) {
   YearboardApp app;
-  DeleteRegistryTree(HKEY_CLASSES_ROOT, "Outlook.Application");
-  app.Program().Start(app.Folder().File("Yearboard.exe"), app.Folder().Path());
-  const auto box = WaitForMessageBox(app.Program().Id(), 20000);
-  ASSERT_TRUE(box.has_value());
+  YearboardApp::RemoveCalendarClient();
+  app.Launch();
+  const auto offer = WaitForMessageBox(app.Program().Id(), 20000);
+  ASSERT_TRUE(offer.has_value());
+  EXPECT_NE(offer->text.find("Do you want to open an iCalendar file instead?"), std::string::npos)
+      << offer->text;
+  Screenshot(offer->window, "yearboard_offer_calendar_file");
+  Answer(*offer, IDNO);
+  ASSERT_TRUE(WaitUntil([&] {
+    const auto box = FindMessageBox(app.Program().Id());
+    return box && box->window != offer->window;
+  }, 10000));
+  const auto box = FindMessageBox(app.Program().Id());
   EXPECT_EQ(box->title, "Yearboard");
   EXPECT_FALSE(box->text.empty());
   EXPECT_EQ(FindTopWindow(app.Program().Id(), YEARBOARD_WINDOW_CLASS), nullptr);

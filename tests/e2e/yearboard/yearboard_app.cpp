@@ -70,7 +70,15 @@ void YearboardApp::WriteCalendar(const std::vector<Event>& events) {
 }
 
 void YearboardApp::Start() {
-  process.Start(folder.File("Yearboard.exe"), folder.Path());
+  Launch();
+  WaitForYear();
+}
+
+void YearboardApp::Launch() { process.Start(folder.File("Yearboard.exe"), folder.Path()); }
+
+void YearboardApp::RemoveCalendarClient() { DeleteRegistryTree(HKEY_CLASSES_ROOT, "Outlook.Application"); }
+
+void YearboardApp::WaitForYear() {
   main = WaitForTopWindow(process.Id(), YEARBOARD_WINDOW_CLASS, 20000);
   if (!main) throw std::runtime_error("the planner window did not appear");
   // The year is shown once its caption is set and the month names are in.

@@ -37,6 +37,10 @@ class YearboardApp {
   void WriteCalendar(const std::vector<Event>& events);
 
   void Start();  // waits until the year is shown
+  void Launch();  // starts the program only
+  void WaitForYear();  // waits for the window and until its year is shown
+  // Removes the calendar client's registration from the prefix.
+  static void RemoveCalendarClient();
   void Close();  // WM_CLOSE, waits for the end of the process
   HWND Main() const { return main; }
   HWND Control(int id) const { return Child(main, id); }

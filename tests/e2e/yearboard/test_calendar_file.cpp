@@ -1,0 +1,143 @@
+// Yearboard over an iCalendar file of its own: offered when the calendar client is missing,
+// opened again with Ctrl+O, remembered for the next start, read again with F5; its items open
+// in Yearboard's item window; faulty events and files are reported. (Its own driver: it
+// unregisters the client in its prefix.)
+#include <gtest/gtest.h>
+
+#include "yearboard_app.h"
+
+namespace e2e {
+namespace {
+
+using App = YearboardApp;
+
+std::string Ics(const std::string& events) {
+  return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n" + events + "END:VCALENDAR\r\n";
+}
+
+std::string Remembered() {
+  const auto value = ReadRegistry(HKEY_CURRENT_USER, "Software\\Yearboard\\Calendar", "File");
+  return value ? value->AsString() : "<none>";
+}
+
+class CalendarFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    year = CurrentYear();
+    App::RemoveCalendarClient();
+    const std::string y = std::to_string(year);
+    first = Ics("BEGIN:VEVENT\r\nUID:off\r\nDTSTART;VALUE=DATE:" + y + "0505\r\nSUMMARY:Day off\r\n"
+                "CATEGORIES:Holiday\r\nEND:VEVENT\r\n"
+                "BEGIN:VEVENT\r\nUID:review\r\nDTSTART;TZID=Europe/London:" + y + "0302T100000\r\n"
+                "DURATION:PT1H\r\nRRULE:FREQ=WEEKLY;COUNT=4;BYDAY=MO\r\nSUMMARY:Review\r\n"
+                "LOCATION:Room 4\r\nDESCRIPTION:Bring the figures\\nand the plan\r\n"
+                "CATEGORIES:Work\r\nEND:VEVENT\r\n"
+                "BEGIN:VEVENT\r\nSUMMARY:no start\r\nEND:VEVENT\r\n"
+                "BEGIN:VEVENT\r\nDTSTART:" + y + "0101T100000\r\nRRULE:FREQ=HOURLY\r\nEND:VEVENT\r\n");
+    app.Folder().Write("first.ics", first);
+    app.Folder().Write("second.ics",
+                       Ics("BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:" + y + "0820\r\nSUMMARY:Trip\r\n"
+                           "CATEGORIES:Travel,Work\r\nEND:VEVENT\r\n"));
+  }
+  void TearDown() override {
+    if (app.Program().Running()) app.Close();
+  }
+  // The Open dialog, answered with the file of the program folder.
+  void Choose(const std::string& name) {
+    ASSERT_TRUE(ChooseFile(app.Program().Id(), "Open Calendar File", app.Folder().File(name), 20000));
+  }
+  HWND ItemWindow(const std::string& title) {
+    return FindTopWindow(app.Program().Id(), "YearboardItem", &title);
+  }
+
+  YearboardApp app;
+  int year = 0;
+  std::string first;
+};
+
+TEST_F(CalendarFile, OfferedAtStartUpOpenedAgainAndRemembered) {
+  app.Launch();
+  const auto offer = WaitForMessageBox(app.Program().Id(), 20000);
+  ASSERT_TRUE(offer.has_value());
+  Answer(*offer, IDYES);
+  Choose("first.ics");
+  app.WaitForYear();
+  EXPECT_EQ(Text(app.Main()), "Yearboard - first.ics");
+  EXPECT_EQ(Remembered(), app.Folder().File("first.ics"));
+  HWND grid = app.Planner();
+  // The file's categories are the master list: green until chosen otherwise.
+  EXPECT_EQ(App::CellText(app.Categories(), 1, 0), "Holiday");
+  EXPECT_EQ(App::CellText(app.Categories(), 2, 0), "Work");
+  EXPECT_EQ(App::CellColor(grid, 5, app.DayColumn(5, 5)), 65280u);
+  EXPECT_EQ(App::CellColor(grid, 3, app.DayColumn(3, 23)), 65280u);
+  EXPECT_EQ(app.Status(), "2 events in the calendar file could not be read");
+  Screenshot(app.Main(), "yearboard_calendar_file");
+
+  // A double-click opens the occurrence in the item window; Esc closes it.
+  App::DoubleClickCell(grid, 3, app.DayColumn(3, 9));
+  ASSERT_TRUE(WaitUntil([&] { return ItemWindow("Review - Appointment") != nullptr; }, 10000));
+  HWND item = ItemWindow("Review - Appointment");
+  app.Settle();
+  EXPECT_EQ(Text(Child(item, IDC_ITEM_FIELD + 3)), "Room 4");
+  EXPECT_EQ(Text(Child(item, IDC_ITEM_FIELD + 4)), "Work");
+  EXPECT_EQ(Text(Child(item, IDC_ITEM_FIELD + 5)), "Every week on Monday, 4 times");
+  EXPECT_EQ(Text(Child(item, IDC_ITEM_DESCRIPTION)), "Bring the figures\r\nand the plan");
+  EXPECT_EQ(Text(Child(item, IDC_ITEM_FIELD + 1)).rfind("3/9/" + std::to_string(year), 0), 0u)
+      << Text(Child(item, IDC_ITEM_FIELD + 1));
+  Screenshot(item, "yearboard_item_window");
+  // The same item again brings the same window forward.
+  App::DoubleClickCell(grid, 3, app.DayColumn(3, 9));
+  app.Settle();
+  EXPECT_EQ(ItemWindow("Review - Appointment"), item);
+  PressKey(Child(item, IDCANCEL), VK_ESCAPE);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(item); }));
+
+  // F5 reads the file again.
+  const std::string y = std::to_string(year);
+  app.Folder().Write("first.ics",
+                     Ics("BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:" + y + "0707\r\nSUMMARY:Added\r\n"
+                         "CATEGORIES:Holiday\r\nEND:VEVENT\r\n"));
+  PressKey(grid, VK_F5);
+  ASSERT_TRUE(WaitUntil([&] { return App::CellColor(grid, 7, app.DayColumn(7, 7)) == 65280u; }));
+  EXPECT_NE(App::CellColor(grid, 5, app.DayColumn(5, 5)), 65280u);
+  EXPECT_EQ(app.Status(), "");
+
+  // Ctrl+O shows another file; its new category text comes in red.
+  SetForegroundWindow(app.Main());
+  app.Settle();
+  PressWithControl('O');
+  Choose("second.ics");
+  ASSERT_TRUE(WaitUntil([&] { return Text(app.Main()) == "Yearboard - second.ics"; }, 10000));
+  app.Settle();
+  EXPECT_EQ(App::CellColor(grid, 8, app.DayColumn(8, 20)), 255u);
+  EXPECT_EQ(App::CellText(app.Categories(), 1, 0), "Travel");
+  EXPECT_EQ(App::CellText(app.Categories(), 3, 0), "Travel, Work");
+  app.Close();
+
+  // The next start shows the remembered file at once.
+  app.Launch();
+  app.WaitForYear();
+  EXPECT_EQ(Text(app.Main()), "Yearboard - second.ics");
+  EXPECT_EQ(App::CellColor(grid = app.Planner(), 8, app.DayColumn(8, 20)), 255u);
+}
+
+TEST_F(CalendarFile, AFileThatIsNotICalendarNamesItselfAndOffersAnother) {
+  app.Folder().Write("notes.txt", "Subject,Start\r\nLunch,5/5/2026\r\n");
+  WriteRegistryString(HKEY_CURRENT_USER, "Software\\Yearboard\\Calendar", "File",
+                      app.Folder().File("notes.txt"));
+  app.Launch();
+  const auto box = WaitForMessageBox(app.Program().Id(), 20000);
+  ASSERT_TRUE(box.has_value());
+  EXPECT_NE(box->text.find(app.Folder().File("notes.txt")), std::string::npos) << box->text;
+  EXPECT_NE(box->text.find("not an iCalendar file"), std::string::npos) << box->text;
+  EXPECT_NE(box->text.find("Do you want to choose another calendar file?"), std::string::npos);
+  Screenshot(box->window, "yearboard_not_icalendar");
+  Answer(*box, IDYES);
+  Choose("first.ics");
+  app.WaitForYear();
+  EXPECT_EQ(Text(app.Main()), "Yearboard - first.ics");
+  EXPECT_EQ(Remembered(), app.Folder().File("first.ics"));
+}
+
+}  // namespace
+}  // namespace e2e
