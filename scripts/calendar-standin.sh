@@ -10,14 +10,7 @@ source "$(dirname "$0")/wine-common.sh"
 build=$1
 calendar=${2:-$LT_ROOT/tools/calendar-standin/sample.ics}
 dll=$build/tools/calendar-standin/calendar_standin.dll
-# A build of only the programs leaves the server out; it is built here then.
-if [ ! -f "$dll" ] && [ -f "$build/CMakeCache.txt" ]; then
-  cmake --build "$build" --target calendar_standin >/dev/null 2>&1 || true
-fi
-if [ ! -f "$dll" ]; then
-  echo "calendar-standin: $dll is not built; the calendar client stays missing" >&2
-  exit 0
-fi
+lt_built "$build" calendar_standin "$dll" "the calendar client stays missing" || exit 0
 
 # The prefix keeps its own copy, so tests and runs can change it freely.
 folder=$WINEPREFIX/drive_c/calendar-standin

@@ -5,6 +5,18 @@ export WINEARCH=win32
 
 LT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# True when FILE of the build exists, after building TARGET when a build of only the programs
+# left it out; otherwise says what is missing and WHAT follows from that.
+lt_built() {
+  local build=$1 target=$2 file=$3 what=$4
+  if [ ! -f "$file" ] && [ -f "$build/CMakeCache.txt" ]; then
+    cmake --build "$build" --target "$target" >/dev/null 2>&1 || true
+  fi
+  [ -f "$file" ] && return 0
+  echo "$target: $file is not built; $what" >&2
+  return 1
+}
+
 # What the template is made from: these settings, the prefix steps and the remote-access
 # stand-in they copy into it. A template made from other versions of them is made again, so a
 # change reaches every run.
