@@ -1,6 +1,7 @@
 #pragma once
 // Money as a signed 64-bit count of ten-thousandths of the currency unit.
 // Formatting works on the integer (halves to even), never through a double.
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,7 +35,12 @@ class Currency {
     raw += other.raw;
     return *this;
   }
-  friend constexpr bool operator==(Currency a, Currency b) = default;
+  friend constexpr Currency operator-(Currency a, Currency b) { return Currency(a.raw - b.raw); }
+  Currency& operator-=(Currency other) {
+    raw -= other.raw;
+    return *this;
+  }
+  friend constexpr auto operator<=>(Currency a, Currency b) = default;
 
  private:
   constexpr explicit Currency(int64_t value) : raw(value) {}

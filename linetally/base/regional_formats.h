@@ -1,6 +1,6 @@
 #pragma once
 // The system's regional formats as the program uses them: the date and time separators,
-// the short date order, the long time format and the month names.
+// the short date order, the long time format and the month names (long and short).
 #include <array>
 #include <string>
 
@@ -17,6 +17,8 @@ struct RegionalFormats {
   std::array<std::string, 12> longMonthNames{"January", "February", "March",     "April",
                                              "May",     "June",     "July",      "August",
                                              "September", "October", "November", "December"};
+  std::array<std::string, 12> shortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 };
 
 // en-US, as Wine's default locale gives them.

@@ -29,7 +29,10 @@ RegionalFormats ReadSystemFormats() {
                                     : DateOrder::MonthDayYear;
   f.shortDateFormat = LocaleText(LOCALE_SSHORTDATE, "M/d/yyyy");
   f.longTimeFormat = LocaleText(LOCALE_STIMEFORMAT, "h:mm:ss tt");
-  for (int i = 0; i < 12; ++i) f.longMonthNames[size_t(i)] = LocaleText(LOCALE_SMONTHNAME1 + LCTYPE(i), "");
+  for (int i = 0; i < 12; ++i) {
+    f.longMonthNames[size_t(i)] = LocaleText(LOCALE_SMONTHNAME1 + LCTYPE(i), "");
+    f.shortMonthNames[size_t(i)] = LocaleText(LOCALE_SABBREVMONTHNAME1 + LCTYPE(i), "");
+  }
   return f;
 }
 

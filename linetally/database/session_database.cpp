@@ -15,6 +15,7 @@ SessionDatabase::SessionDatabase(FileStore& files, DatabaseUi& ui, const Regiona
                                  std::string programFolder)
     : files(files), ui(ui), formats(formats), workingFile(std::move(programFolder) + "Lnt.dat") {
   table.Watch(totals);
+  table.Watch(periods);
 }
 
 void SessionDatabase::LoadDatabase(const std::string& name) {

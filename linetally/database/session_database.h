@@ -10,6 +10,7 @@
 #include "linetally/base/currency.h"
 #include "linetally/base/regional_formats.h"
 #include "linetally/database/file_store.h"
+#include "linetally/database/period_totals.h"
 #include "linetally/database/record_table.h"
 #include "linetally/database/running_totals.h"
 #include "linetally/database/session_record.h"
@@ -57,6 +58,9 @@ class SessionDatabase {
   // The observer hears of every parsed record now held, then of each one added or removed
   // (loads, appends, deletes, recovery), as the log's own totals do.
   void Watch(RecordObserver& observer) { table.Watch(observer); }
+  // Sessions, seconds and cost of each billing period, kept with the totals.
+  const PeriodTotals& Periods() const { return periods; }
+  void SetBillingDay(int day) { periods.SetBillingDay(day, table); }
 
   void Clear() { lines.clear(); }
   // Deletes the lines of the given 0-based row indexes (each as the list had it) and their
@@ -85,6 +89,7 @@ class SessionDatabase {
   RecordLines lines;
   RecordTable table;
   RunningTotals totals;
+  PeriodTotals periods{formats};
   // The working file's content is known (read, created or replaced by us); until then it is
   // never overwritten.
   bool workingFileKnown = false;

@@ -1,0 +1,43 @@
+#include "linetally/database/period_totals.h"
+
+#include "linetally/database/session_record.h"
+
+namespace lt {
+
+PeriodIndex PeriodOf(const CivilDateTime& day, int billingDay) {
+  const PeriodIndex month = PeriodIndex(day.year) * 12 + (day.month - 1);
+  return day.day >= billingDay ? month : month - 1;
+}
+
+void PeriodTotals::SetBillingDay(int day, const RecordTable& table) {
+  billingDay = day;
+  periods.clear();
+  for (size_t k = 1; k <= table.Count(); ++k) Apply(table.Row(k), 1);
+}
+
+std::optional<PeriodIndex> PeriodTotals::PeriodOfRecord(const RecordFields& fields) const {
+  const auto start = ParseRecordDateTime(fields[0], formats);
+  if (!start) return std::nullopt;
+  return PeriodOf(*start, billingDay);
+}
+
+void PeriodTotals::Apply(const RecordFields& fields, int sign) {
+  const auto period = PeriodOfRecord(fields);
+  if (!period) return;
+  PeriodTotal& total = periods[*period];
+  const Currency cost = Currency::Parse(fields[4]).value_or(Currency());
+  total.sessions += sign;
+  total.seconds += sign * int64_t(ParseRecordInteger(fields[2]).value_or(0));
+  if (sign > 0)
+    total.cost += cost;
+  else
+    total.cost -= cost;
+  if (total.sessions <= 0) periods.erase(*period);
+}
+
+PeriodTotal PeriodTotals::Of(PeriodIndex period) const {
+  const auto found = periods.find(period);
+  return found == periods.end() ? PeriodTotal() : found->second;
+}
+
+}  // namespace lt
