@@ -15,6 +15,7 @@ StatusTexts ComputeStatusTexts(const StatusValues& v) {
   texts.panel2 = v.showTime ? "Total " + DurationText(v.sumSeconds + v.onlineSeconds)
                             : "Total " + MoneyText(v.symbol, total, 3);
   texts.trayHint = "Current " + MoneyText(v.symbol, v.callCost, 2) + " / Total " + MoneyText(v.symbol, total, 2);
+  if (v.overBudget) texts.trayHint += " (over budget)";
   return texts;
 }
 

@@ -19,6 +19,7 @@ struct StatusValues {
   Currency callCost, totalCost;
   int64_t onlineSeconds = 0, sumSeconds = 0;
   bool showTime = false;  // StatusBarMode: panel 2 shows the time total
+  bool overBudget = false;  // the current billing period costs more than its budget
 };
 
 StatusTexts ComputeStatusTexts(const StatusValues& values);

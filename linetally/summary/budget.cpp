@@ -70,6 +70,7 @@ BudgetCheck CheckBudgetForm(const std::string& dayText, const std::string& budge
   const auto day = ReadDay(dayText);
   if (!day) {
     check.error = std::string("\"") + kDayField + "\" must be a day from 1 to 28.";
+    check.dayRefused = true;
     return check;
   }
   const auto budget = ReadBudget(budgetText);

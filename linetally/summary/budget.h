@@ -30,6 +30,7 @@ void WriteBudgetSettings(Registry& registry, const BudgetSettings& settings);
 struct BudgetCheck {
   std::optional<BudgetSettings> settings;
   std::string error;
+  bool dayRefused = false;  // else the budget, when refused
 };
 BudgetCheck CheckBudgetForm(const std::string& dayText, const std::string& budgetText);
 

@@ -29,6 +29,7 @@ constexpr Command kCommands[] = {
     {IDM_GETEXTRAINFORMATION1, &TfrmMain::Getextrainformation1Click},
     {IDM_APPLICATION1, &TfrmMain::Application1Click},
     {IDM_TELECOMSERVICES1, &TfrmMain::TelecomServices1Click},
+    {IDM_SUMMARY1, &TfrmMain::Summary1Click},
     {IDM_CONTENTS1, &TfrmMain::Contents1Click},
     {IDM_KEYWORDSEARCH1, &TfrmMain::KeywordSearch1Click},
     {IDM_BTPRICINGINFORMATION1, &TfrmMain::BTPricingInformation1Click},

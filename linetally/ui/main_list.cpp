@@ -52,6 +52,7 @@ void TfrmMain::ClearList() {
 void TfrmMain::ListRecords(bool save) {
   ListView_SetItemCountEx(listView1, int(database.Table().Count()), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
   if (save) database.SaveWorkingFile();
+  RefreshSummary();
   try {
     totalCost = database.SumCost();
   } catch (const ConversionError& error) {

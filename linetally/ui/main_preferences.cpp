@@ -18,6 +18,9 @@ Registry& TfrmMain::AppRegistry() { return registry; }
 
 Preferences& TfrmMain::AppPreferences() { return preferences; }
 
-void TfrmMain::PreferencesTaken() { monitor.SetConnectionNote(preferences.extraInfo); }
+void TfrmMain::PreferencesTaken() {
+  monitor.SetConnectionNote(preferences.extraInfo);
+  RefreshSummary();  // the currency symbol may have changed
+}
 
 }  // namespace lt

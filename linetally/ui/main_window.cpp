@@ -51,9 +51,12 @@ void TfrmMain::Create() {
   CreatePreferenceDialogs();
   frmAbout = std::make_unique<TfrmAbout>(Handle());
   frmAbout->Create();
+  frmSummary = std::make_unique<TfrmSummary>(*this);
+  frmSummary->Create(Handle());
 }
 
 bool TfrmMain::TranslateShortcut(MSG& message) {
+  if (frmSummary && frmSummary->PreTranslate(message)) return true;  // its own keys while it is active
   return Handle() && TranslateAcceleratorA(Handle(), accelerators, &message);
 }
 
@@ -70,6 +73,9 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_TIMER:
       if (wParam == IDT_TIMER1) Timer1Timer();
+      return 0;
+    case kBudgetWarningMessage:
+      ShowBudgetWarning();
       return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDC_BUTTON1 && HIWORD(wParam) == BN_CLICKED) {
@@ -143,6 +149,7 @@ void TfrmMain::FormCreate() {
   key.CloseKey();
   UpdateStatusBar();
 
+  ReadBudget();
   database.LoadDatabase(database.WorkingFile());
   database.ReadDatabase(1);
   UpdateListBox(1, false);
@@ -185,6 +192,7 @@ void TfrmMain::UpdateStatusBar() {
   values.onlineSeconds = monitor.OnlineSeconds();
   values.sumSeconds = database.SumSeconds();
   values.showTime = statusBarMode;
+  values.overBudget = OverBudget(database.Periods().Of(CurrentPeriod()).cost, values.callCost, budget.budget);
   const StatusTexts texts = ComputeStatusTexts(values);
   SendMessageA(statusBar1, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(texts.panel1.c_str()));
   SendMessageA(statusBar1, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(texts.panel2.c_str()));
@@ -192,8 +200,11 @@ void TfrmMain::UpdateStatusBar() {
 }
 
 void TfrmMain::LogSession(const SessionRecord& record) {
+  const PeriodIndex period = PeriodOf(record.start, budget.billingDay);
+  const Currency before = database.Periods().Of(period).cost;
   database.UpdateDB(record);
   UpdateListBox(database.Count(), true);
+  WarnOverBudget(period, before);
 }
 
 void TfrmMain::ResetSessionDisplay() {

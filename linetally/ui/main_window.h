@@ -25,6 +25,7 @@
 #include "linetally/ui/main_tray.h"
 #include "linetally/ui/options_dialog.h"
 #include "linetally/ui/preferences_host.h"
+#include "linetally/ui/summary_window.h"
 #include "linetally/ui/window_base.h"
 
 namespace lt {
@@ -32,7 +33,11 @@ namespace lt {
 class TMenuDecor;
 class TfrmAbout;
 
-class TfrmMain : public Window, public MonitorView, public DatabaseUi, public PreferencesHost {
+class TfrmMain : public Window,
+                 public MonitorView,
+                 public DatabaseUi,
+                 public PreferencesHost,
+                 public SummaryHost {
  public:
   explicit TfrmMain(HWND applicationWindow);
   ~TfrmMain() override;
@@ -65,6 +70,14 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi, public Pr
   Preferences& AppPreferences() override;
   void PreferencesTaken() override;
 
+  // SummaryHost
+  const PeriodTotals& Periods() override { return database.Periods(); }
+  PeriodIndex CurrentPeriod() override;
+  const RegionalFormats& Formats() override { return formats; }
+  const std::string& CurrencySymbol() override { return preferences.currency; }
+  const BudgetSettings& Budget() override { return budget; }
+  bool TakeBudget(const BudgetSettings& settings) override;
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnHandlerError(const std::exception& error) override;
@@ -89,6 +102,7 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi, public Pr
   void BTPricingInformation1Click();
   void LntHomePage1Click();
   void AboutLnt1Click();
+  void Summary1Click();
   void Restore1Click();
   void Button1Click();
   void StatusBar1Click();
@@ -120,6 +134,13 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi, public Pr
   // Shows every record (all checked), saves the working file when asked, refreshes the totals.
   void ListRecords(bool save);
   void ListView1GetDispInfo(LVITEMA& item);  // a row's texts, built when the list paints it
+  // The billing day and budget from the registry, before the log is loaded.
+  void ReadBudget();
+  void RefreshSummary();  // when the summary shows
+  // After a session was logged into `period`: the over-budget box, once a period, posted so
+  // that it shows when the session has been wound up.
+  void WarnOverBudget(PeriodIndex period, Currency before);
+  void ShowBudgetWarning();
   static LRESULT CALLBACK ListViewProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND applicationWindow;
@@ -156,6 +177,10 @@ class TfrmMain : public Window, public MonitorView, public DatabaseUi, public Pr
   std::unique_ptr<TfrmOptions> frmOptions;
   std::unique_ptr<TfrmApplication> frmApplication;
   std::unique_ptr<TfrmAbout> frmAbout;  // filled once, shown modally
+  BudgetSettings budget;  // editBillingDay, editBudget
+  BudgetWatch budgetWatch;
+  std::string budgetWarning;  // waiting for ShowBudgetWarning
+  std::unique_ptr<TfrmSummary> frmSummary;  // beside the main window, not modal
 };
 
 }  // namespace lt

@@ -21,26 +21,49 @@ void ModalForm::CreateModalForm(const char* className, const char* caption, int 
   font.Reset(CreateFormFont());
 }
 
-void ModalForm::ShowModal() {
-  if (running) return;
+void ModalForm::ShowCentred() {
   RECT frame;
   GetWindowRect(Handle(), &frame);
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   SetWindowPos(Handle(), HWND_TOP, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE);
+  FormShow();
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+  if (HWND focus = InitialFocus()) SetFocus(focus);
+}
+
+void ModalForm::ShowModeless() {
+  if (Shown()) {
+    FormShow();
+    SetForegroundWindow(Handle());
+    return;
+  }
+  ShowCentred();
+}
+
+void ModalForm::Hide() {
+  ShowWindow(Handle(), SW_HIDE);
+  if (owner) SetActiveWindow(owner);
+}
+
+bool ModalForm::PreTranslate(MSG& message) {
+  if (!Shown() || (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd))) return false;
+  return IsDialogMessageA(Handle(), &message) != FALSE;
+}
+
+void ModalForm::ShowModal() {
+  if (running) return;
   running = true;
   if (owner) EnableWindow(owner, FALSE);
   try {
-    FormShow();
+    ShowCentred();
   } catch (...) {
     // The form never showed: give the owner back, and let the error box and a next try come.
     running = false;
     if (owner) EnableWindow(owner, TRUE);
     throw;
   }
-  ShowWindow(Handle(), SW_SHOW);
-  SetForegroundWindow(Handle());
-  if (HWND focus = InitialFocus()) SetFocus(focus);
   MSG message;
   while (running) {
     if (GetMessageA(&message, nullptr, 0, 0) <= 0) {

@@ -2,7 +2,8 @@
 // A form created once at start-up and shown modally from then on: its owner is disabled
 // while it shows, the tick of the main window goes on, Tab moves between its controls, the
 // control that had the focus gets it back when the user returns from another program, the
-// close box hides it, and F1 asks the owner for the form's help topic. Also the pieces both
+// close box hides it, and F1 asks the owner for the form's help topic. A tool window uses the
+// same form modelessly: the owner's message loop passes it its dialog keys. Also the pieces both
 // preference dialogs are built from: controls in the form's font, tab sheets, pictures.
 #include <windows.h>
 
@@ -17,11 +18,18 @@ class ModalForm : public Window {
   // Shows the form and returns when it is hidden again.
   void ShowModal();
   bool Showing() const { return running; }
+  // Shows the form beside its owner, which stays usable; Hide() takes it away again.
+  void ShowModeless();
+  void Hide();
+  bool Shown() const { return IsWindowVisible(Handle()) != FALSE; }
+  // Tab, Enter and Esc of the form's own messages; true when the message was one of the form's.
+  bool PreTranslate(MSG& message);
 
  protected:
   void CreateModalForm(const char* className, const char* caption, int clientWidth,
                        int clientHeight, HWND owner, int helpContext);
   void CloseModal();
+  void ShowCentred();  // centred on the screen, FormShow, then shown with the focus set
   virtual void FormShow() = 0;
   // The control that takes the focus when the form shows.
   virtual HWND InitialFocus() = 0;

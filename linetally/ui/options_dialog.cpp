@@ -4,6 +4,7 @@
 
 #include "linetally/resources/preferences_ids.h"
 #include "linetally/tariffs/service_store.h"
+#include "linetally/ui/amount_edit.h"
 #include "linetally/ui/input_box.h"
 #include "linetally/ui/message_boxes.h"
 
@@ -11,8 +12,7 @@ namespace lt {
 namespace {
 
 constexpr int kWidth = 435, kHeight = 352, kHelpContext = 2050;
-constexpr int kAmountLength = 7, kNameLength = 255;
-WNDPROC amountEditDefault = nullptr;  // every amount edit is a plain EDIT
+constexpr int kNameLength = 255;
 
 }  // namespace
 
@@ -52,9 +52,7 @@ void TfrmOptions::CreatePricesSheet(HWND sheet) {
   auto amountEdit = [&](int y, int id) {
     HWND edit = Control(sheet, WS_EX_CLIENTEDGE, "EDIT", "0.000", WS_TABSTOP | ES_AUTOHSCROLL,
                         208, y, 64, 21, id);
-    SendMessageA(edit, EM_LIMITTEXT, kAmountLength, 0);
-    amountEditDefault = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AmountEditProcedure)));
+    MakeAmountEdit(edit);  // editCostKeyPress and its three twins
     return edit;
   };
   auto symbol = [&](int y, int id) {
@@ -95,13 +93,6 @@ void TfrmOptions::CreateTimesSheet(HWND sheet) {
   Label(sheet, "Before:", 68, 114, 40);
   editBefore.Attach(Control(sheet, WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP, 110, 110, 44, 21,
                             IDC_EDITBEFORE));
-}
-
-LRESULT CALLBACK TfrmOptions::AmountEditProcedure(HWND hwnd, UINT message, WPARAM wParam,
-                                                  LPARAM lParam) {
-  // editCostKeyPress and its three twins.
-  if (message == WM_CHAR && !AmountKeyAllowed(char(wParam), TextOf(hwnd))) return 0;
-  return CallWindowProcA(amountEditDefault, hwnd, message, wParam, lParam);
 }
 
 void TfrmOptions::Execute() {

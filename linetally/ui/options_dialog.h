@@ -41,8 +41,6 @@ class TfrmOptions : public ModalForm {
   void btnDeleteClick();
   void btnCloseClick();
   bool TimeRefused() const { return editAfter.Refusing() || editBefore.Refusing(); }
-  static LRESULT CALLBACK AmountEditProcedure(HWND hwnd, UINT message, WPARAM wParam,
-                                              LPARAM lParam);
 
   PreferencesHost& host;
   std::string SaveName;

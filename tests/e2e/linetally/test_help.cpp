@@ -101,7 +101,9 @@ TEST(Help, F1InEachDialogAsksForItsTopic) {
     int command;
     const char* form;
     long context;
-  } dialogs[] = {{IDM_TELECOMSERVICES1, "TfrmOptions", 2050}, {IDM_APPLICATION1, "TfrmApplication", 2100}};
+  } dialogs[] = {{IDM_TELECOMSERVICES1, "TfrmOptions", 2050},
+                 {IDM_APPLICATION1, "TfrmApplication", 2100},
+                 {IDM_SUMMARY1, "TfrmSummary", 2150}};
   size_t expected = 0;
   for (const auto& dialog : dialogs) {
     PostCommand(app.Main(), dialog.command);

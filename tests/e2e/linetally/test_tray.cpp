@@ -169,6 +169,8 @@ TEST_F(TrayTest, SecondStartBringsTheRunningMainWindowForward) {
 TEST_F(TrayTest, TooltipFollowsTheCostAndTheIconTurnsGreenOnLine) {
   app.Folder().Write("Lnt.dat", "01/02/2024 10:00:00,01/02/2024 10:05:00,300,Old,2.37,\r\n");
   WriteService("Anytime", Service{.cost = "0.6"});  // a cent a second, no minimum charge
+  // The old session lies in an earlier billing period: only the running call counts against the budget.
+  WriteRegistryString(HKEY_CURRENT_USER, kLinetallyKey, "editBudget", "0.01");
   Start();
   EXPECT_EQ(HoverTooltip("linetally-tray-tooltip-idle"), "Current \xA3" "0.00 / Total \xA3" "2.37");
 
@@ -181,6 +183,7 @@ TEST_F(TrayTest, TooltipFollowsTheCostAndTheIconTurnsGreenOnLine) {
   const std::string during = HoverTooltip("linetally-tray-tooltip-online");
   EXPECT_EQ(during.rfind("Current \xA3" "0.0", 0), 0u) << during;
   EXPECT_NE(during, "Current \xA3" "0.00 / Total \xA3" "2.37");
+  EXPECT_NE(during.find("(over budget)"), std::string::npos) << during;
 
   Click(app.Control(IDC_BUTTON1));
   ASSERT_TRUE(WaitUntil([&] { return app.Rows().size() == 2; }));

@@ -19,10 +19,11 @@ TEST(LntHelp, HoldsTheTopicsTheProgramOpens) {
   const winhelp::ReadTopic* start = help.ByContext("WhatIsLinetally");
   ASSERT_NE(start, nullptr);
   EXPECT_EQ(help.TopicAt(help.contentsAddress), start);
-  // F1 in the main window, the telecom dialog and the preferences dialog; the size warning.
+  // F1 in the main window, the dialogs and the monthly summary; the size warning.
   const std::pair<int, const char*> numbered[] = {{2000, "The main window"},
                                                   {2050, "Telecom services"},
                                                   {2100, "Application preferences"},
+                                                  {2150, "Monthly summary"},
                                                   {8030, "Too many records"}};
   for (const auto& [number, title] : numbered) {
     const winhelp::ReadTopic* t = help.ByNumber(number);

@@ -1,0 +1,106 @@
+#include "linetally/ui/summary_window.h"
+
+#include <commctrl.h>
+
+#include "linetally/resources/resource.h"
+#include "linetally/summary/period_report.h"
+#include "linetally/ui/amount_edit.h"
+#include "linetally/ui/message_boxes.h"
+
+namespace lt {
+namespace {
+
+constexpr int kWidth = 420, kHeight = 392;
+
+struct Column {
+  const char* caption;
+  int width, format;
+};
+constexpr Column kColumns[] = {{"Period", 140, LVCFMT_LEFT},
+                               {"Sessions", 70, LVCFMT_RIGHT},
+                               {"Duration", 90, LVCFMT_RIGHT},
+                               {"Cost", 80, LVCFMT_RIGHT}};
+
+}  // namespace
+
+void TfrmSummary::Create(HWND owner) {
+  CreateModalForm("TfrmSummary", "Monthly Summary", kWidth, kHeight, owner, int(kSummaryHelp));
+  ListView1 = Control(nullptr, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+                      WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER, 8, 8,
+                      404, 150, IDC_SUMMARYLIST);
+  ListView_SetExtendedListViewStyle(ListView1, LVS_EX_FULLROWSELECT);
+  for (int i = 0; i < 4; ++i) {
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    column.pszText = const_cast<char*>(kColumns[i].caption);
+    column.cx = kColumns[i].width;
+    column.fmt = kColumns[i].format;
+    SendMessageA(ListView1, LVM_INSERTCOLUMNA, WPARAM(i), reinterpret_cast<LPARAM>(&column));
+  }
+  PaintBox1.Create(Handle(), 8, 166, 404, 150, IDC_PAINTBOX1, FormFont());
+
+  Label(nullptr, "Billing period starts on &day:", 8, 332, 150);
+  editBillingDay = Control(nullptr, WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL, 160,
+                           328, 30, 21, IDC_EDITBILLINGDAY);
+  SendMessageA(editBillingDay, EM_LIMITTEXT, 2, 0);
+  Label(nullptr, "&Budget per period:", 210, 332, 100);
+  editBudget = Control(nullptr, WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 312, 328, 64, 21,
+                       IDC_EDITBUDGET);
+  MakeAmountEdit(editBudget);
+  labelSymbol = Control(nullptr, 0, "STATIC", "", SS_LEFT | SS_NOPREFIX, 380, 332, 30, 13);
+  Button("&Apply", 252, 360, 76, IDC_BTNAPPLY, true);
+  Button("Close", 336, 360, 76, IDC_BTNCLOSESUMMARY);
+  FinishControls();
+}
+
+void TfrmSummary::FormShow() {
+  const BudgetSettings& settings = host.Budget();
+  SetTextOf(editBillingDay, std::to_string(settings.billingDay));
+  SetTextOf(editBudget, settings.budgetText);
+  Refresh();
+}
+
+void TfrmSummary::Refresh() {
+  const PeriodIndex current = host.CurrentPeriod();
+  const RegionalFormats& formats = host.Formats();
+  const std::string& symbol = host.CurrencySymbol();
+  SetTextOf(labelSymbol, symbol);
+  SendMessageA(ListView1, WM_SETREDRAW, FALSE, 0);
+  ListView_DeleteAllItems(ListView1);
+  int index = 0;
+  for (const SummaryRow& row : SummaryRows(host.Periods(), current, formats, symbol)) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = index;
+    item.pszText = const_cast<char*>(row.period.c_str());
+    SendMessageA(ListView1, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    const std::string* cells[] = {&row.sessions, &row.duration, &row.cost};
+    for (int column = 1; column <= 3; ++column) {
+      LVITEMA sub{};
+      sub.iSubItem = column;
+      sub.pszText = const_cast<char*>(cells[column - 1]->c_str());
+      SendMessageA(ListView1, LVM_SETITEMTEXTA, WPARAM(index), reinterpret_cast<LPARAM>(&sub));
+    }
+    ++index;
+  }
+  SendMessageA(ListView1, WM_SETREDRAW, TRUE, 0);
+  PaintBox1.SetData(ChartBars(host.Periods(), current, formats), host.Budget().budget, symbol);
+}
+
+void TfrmSummary::OnCommand(int id, int code, HWND) {
+  if (code != BN_CLICKED) return;
+  if (id == IDC_BTNAPPLY) btnApplyClick();
+  if (id == IDC_BTNCLOSESUMMARY || id == IDCANCEL) Hide();  // the Close button and Esc
+}
+
+void TfrmSummary::btnApplyClick() {
+  const BudgetCheck check = CheckBudgetForm(TextOf(editBillingDay), TextOf(editBudget));
+  if (!check.settings) {
+    ShowStandardError(Handle(), check.error);
+    SetFocus(check.dayRefused ? editBillingDay : editBudget);
+    return;
+  }
+  if (host.TakeBudget(*check.settings)) Refresh();
+}
+
+}  // namespace lt
