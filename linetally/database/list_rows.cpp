@@ -4,6 +4,7 @@
 
 #include "linetally/base/currency.h"
 #include "linetally/base/duration_text.h"
+#include "linetally/database/session_database.h"
 #include "linetally/database/session_record.h"
 
 namespace lt {
@@ -17,6 +18,12 @@ std::string DateText(const CivilDateTime& start, const RegionalFormats& formats)
 }
 
 }  // namespace
+
+bool ListRowBuilder::Listable(const RecordFields& fields) const {
+  if (!IsListable(fields, formats)) return false;
+  readAmount(fields[4]);
+  return true;
+}
 
 std::optional<ListRow> ListRowBuilder::Build(const RecordTable& table, size_t index) const {
   const RecordFields& fields = table.Row(index);

@@ -80,6 +80,8 @@ LRESULT TfrmMain::OnNotify(const NMHDR& header) {
     if (const char* hint = ToolButtonHint(int(header.idFrom))) info.lpszText = const_cast<char*>(hint);
     return 0;
   }
+  // Typed characters belong to the debug key sequence, never to a search through the rows.
+  if (header.hwndFrom == listView1 && (header.code == LVN_ODFINDITEMA || header.code == LVN_ODFINDITEMW)) return -1;
   if (header.hwndFrom == listView1 && header.code == LVN_GETDISPINFOA)
     ListView1GetDispInfo(const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(header)).item);
   if (header.hwndFrom == listView1 && header.code == NM_CLICK) ListView1Click();

@@ -35,7 +35,7 @@ void TfrmMain::UpdateListBox(size_t from, bool save) {
   // Rows are built when painted; each new record is checked here, so every row shown can be.
   const RecordTable& table = database.Table();
   for (size_t i = from; i <= table.Count(); ++i)
-    if (!listRows.Build(table, i)) {
+    if (!listRows.Listable(table.Row(i))) {
       ListView_SetItemCountEx(listView1, int(i - 1), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
       const bool saveAfter = database.DoException();
       UpdateListBox(1, saveAfter);
@@ -45,7 +45,7 @@ void TfrmMain::UpdateListBox(size_t from, bool save) {
 }
 
 void TfrmMain::ClearList() {
-  ListView_SetItemState(listView1, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  // No rows also means nothing selected or focused; cheaper than deselecting every row.
   ListView_SetItemCountEx(listView1, 0, 0);
 }
 

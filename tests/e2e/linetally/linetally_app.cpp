@@ -12,6 +12,47 @@ std::string DurationOf(int seconds) {
   return text;
 }
 
+LongLog MakeLongLog(int records, const std::string& service) {
+  SYSTEMTIME first{};
+  first.wYear = 2000;
+  first.wMonth = 1;
+  first.wDay = 1;
+  FILETIME start;
+  SystemTimeToFileTime(&first, &start);
+  const ULONGLONG kTicksPerMinute = 600000000ULL;
+  LongLog log;
+  log.lines.reserve(size_t(records));
+  for (int i = 0; i < records; ++i) {
+    ULARGE_INTEGER at{};
+    at.LowPart = start.dwLowDateTime;
+    at.HighPart = start.dwHighDateTime;
+    at.QuadPart += ULONGLONG(i / 5) * 24 * 60 * kTicksPerMinute + ULONGLONG(8 * 60 + i % 5 * 150 + i % 17) * kTicksPerMinute;
+    const FILETIME when{at.LowPart, at.HighPart};
+    SYSTEMTIME t;
+    FileTimeToSystemTime(&when, &t);
+    const int cents = 1 + i % 500, seconds = 30 + i % 3600;
+    log.totalCents += cents;
+    char line[160];
+    std::snprintf(line, sizeof line, "%02d/%02d/%04d %02d:%02d:%02d,%02d/%02d/%04d %02d:%02d:%02d,%d,%s,%d.%02d,",
+                  t.wDay, t.wMonth, t.wYear, t.wHour, t.wMinute, i % 60, t.wDay, t.wMonth, t.wYear, t.wHour + 1,
+                  t.wMinute, i % 60, seconds, service.c_str(), cents / 100, cents % 100);
+    log.lines.push_back(line);
+  }
+  return log;
+}
+
+std::string LongLog::Text() const {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+std::string TotalPanel(long long cents) {
+  char text[64];
+  std::snprintf(text, sizeof text, "Total \xA3%lld.%02lld0", cents / 100, cents % 100);
+  return text;
+}
+
 std::vector<std::string> LogLines(const std::string& text) {
   std::vector<std::string> lines;
   size_t start = 0;

@@ -47,6 +47,17 @@ class LinetallyApp {
 };
 
 std::string DurationOf(int seconds);  // "000:00:05"
+
+// A log as years of use leave it: `records` sessions, five a day from 1 January 2000, all on
+// `service`, their costs cycling through whole cents from 0.01 to 5.00.
+struct LongLog {
+  std::vector<std::string> lines;  // without their CR LF
+  long long totalCents = 0;
+  std::string Text() const;        // the file: each line followed by CR LF
+};
+LongLog MakeLongLog(int records, const std::string& service);
+// Status panel 2 showing a money total of whole cents with the default currency symbol.
+std::string TotalPanel(long long cents);
 // The lines of a log file, each ended by CR LF, and the comma-separated fields of one line.
 std::vector<std::string> LogLines(const std::string& text);
 std::vector<std::string> LogFields(const std::string& line);

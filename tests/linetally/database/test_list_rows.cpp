@@ -59,12 +59,16 @@ TEST(ListRows, SystemSeparatorsShowInDateAndTime) {
 TEST(ListRows, RecordsThatCannotBeListed) {
   const RegionalFormats formats = UsFormats();
   ListRowBuilder rows(formats, PlainAmount);
-  EXPECT_FALSE(RowOf(rows, {""}, 1));
-  EXPECT_FALSE(RowOf(rows, {"07/12/2026 09:15:02,x"}, 1)) << "truncated: no seconds field";
-  EXPECT_FALSE(RowOf(rows, {"12/13/2026 09:15:02,x,1,A,0,"}, 1));
-  EXPECT_FALSE(RowOf(rows, {"07/12/2026 09:15:02,x,1.5,A,0,"}, 1));
-  EXPECT_THROW(RowOf(rows, {"07/12/2026 09:15:02,x,1,A,abc,"}, 1), std::invalid_argument)
-      << "the amount reader decides about the cost";
+  const char* const unlistable[] = {"", "07/12/2026 09:15:02,x" /* truncated: no seconds field */,
+                                    "12/13/2026 09:15:02,x,1,A,0,", "07/12/2026 09:15:02,x,1.5,A,0,"};
+  for (const char* line : unlistable) {
+    EXPECT_FALSE(RowOf(rows, {line}, 1)) << line;
+    EXPECT_FALSE(rows.Listable(SplitRecordLine(line))) << line;
+  }
+  EXPECT_TRUE(rows.Listable(SplitRecordLine("07/12/2026 09:15:02,x,1,A,0,")));
+  const std::string badCost = "07/12/2026 09:15:02,x,1,A,abc,";
+  EXPECT_THROW(RowOf(rows, {badCost}, 1), std::invalid_argument) << "the amount reader decides about the cost";
+  EXPECT_THROW(rows.Listable(SplitRecordLine(badCost)), std::invalid_argument);
 }
 
 }  // namespace
