@@ -1,4 +1,5 @@
-// The remote-access adapter on the real rasapi32 (under Wine: a service with no connections).
+// The remote-access adapter on the prefix's rasapi32 (the test prefix's stand-in, given no
+// script: a service with no connections).
 #include <gtest/gtest.h>
 
 #include "linetally/monitor/remote_access_win32.h"
