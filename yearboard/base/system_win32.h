@@ -16,6 +16,10 @@ class SystemTextCase : public TextCase {
   std::string Fold(const std::string& text) const override;
 };
 
+// UTF-8 text (as calendar files hold it) in the ANSI code page; text that is not UTF-8 is
+// taken to be in that code page already and comes back as it is.
+std::string AnsiFromUtf8(const std::string& text);
+
 class RegistrySettingsStore : public SettingsStore {
  public:
   // A value of another type than a string reads as no setting.

@@ -121,9 +121,10 @@ class FileApplication : public Application {
 }  // namespace
 
 FileCalendar::FileCalendar(std::string path, TimeZoneSystem& zones, ItemViewer& viewer,
-                           Formats formats)
+                           Formats formats, TextDecoder decode)
     : path(std::move(path)),
       zones(zones),
+      decode(std::move(decode)),
       state(std::make_shared<State>(State{viewer, std::move(formats), {}, nullptr})) {}
 
 FileCalendar::~FileCalendar() = default;
@@ -137,7 +138,7 @@ void FileCalendar::Reload() {
   std::string bytes = std::move(text).str();
   if (state->calendar && bytes == state->text) return;
   try {
-    auto calendar = std::make_shared<const IcalCalendar>(ReadCalendar(bytes, zones), zones.LocalZone());
+    auto calendar = std::make_shared<const IcalCalendar>(ReadCalendar(bytes, zones, decode), zones.LocalZone());
     state->calendar = std::move(calendar);
     state->text = std::move(bytes);
   } catch (const CalendarFileError& e) {

@@ -30,7 +30,8 @@ class ItemViewer {
 
 class FileCalendar {
  public:
-  FileCalendar(std::string path, TimeZoneSystem& zones, ItemViewer& viewer, Formats formats);
+  FileCalendar(std::string path, TimeZoneSystem& zones, ItemViewer& viewer, Formats formats,
+               TextDecoder decode = {});
   ~FileCalendar();
 
   // Reads the file again; throws CalendarFileError with a message that names the file.
@@ -47,6 +48,7 @@ class FileCalendar {
  private:
   std::string path;
   TimeZoneSystem& zones;
+  TextDecoder decode;
   std::shared_ptr<State> state;
 };
 

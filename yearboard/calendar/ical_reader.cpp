@@ -234,7 +234,7 @@ long long UtcOf(const EventTime& t, const TimeZone& local) {
   return (t.zone ? *t.zone : local).UtcFromWall(seconds);
 }
 
-CalendarFile ReadCalendar(std::string_view text, TimeZoneSystem& zones) {
+CalendarFile ReadCalendar(std::string_view text, TimeZoneSystem& zones, const TextDecoder& decode) {
   ContentLines lines(text);
   std::string logical;
   int number = 0;
@@ -324,6 +324,11 @@ CalendarFile ReadCalendar(std::string_view text, TimeZoneSystem& zones) {
   for (EventBuilder& builder : events) {
     try {
       file.events.push_back(builder.Finish(resolve, *local));
+      if (decode) {
+        CalendarEvent& e = file.events.back();
+        for (std::string* text : {&e.summary, &e.location, &e.description}) *text = decode(*text);
+        for (std::string& name : e.categories) name = decode(name);
+      }
     } catch (const std::invalid_argument& e) {
       if (file.skipped++ == 0) file.firstFault = e.what();
     }

@@ -4,6 +4,7 @@
 // definitions. A TZID is looked up among the file's definitions, then among the system's
 // zones (time_zone.h), and is read as floating time when neither has it. An event that cannot
 // be read is skipped and counted; a text that is not iCalendar throws CalendarFileError.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -60,6 +61,10 @@ struct CalendarFile {
   std::string firstFault;  // "line N: ..." of the first event skipped
 };
 
-CalendarFile ReadCalendar(std::string_view text, TimeZoneSystem& zones);
+// Turns the file's text values (UTF-8) into the program's text; none keeps them as they are.
+using TextDecoder = std::function<std::string(const std::string&)>;
+
+CalendarFile ReadCalendar(std::string_view text, TimeZoneSystem& zones,
+                          const TextDecoder& decode = {});
 
 }  // namespace yb

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "yearboard/base/system_win32.h"
 #include "yearboard/calendar/automation_calendar_win32.h"
 #include "yearboard/model/categories.h"
 
@@ -54,7 +55,7 @@ std::optional<ShownCalendar> CalendarChoice::ChooseFile(HWND owner) {
 }
 
 std::optional<ShownCalendar> CalendarChoice::OpenFile(HWND owner, std::string path) {
-  auto file = std::make_unique<FileCalendar>(std::move(path), zones, viewer, formats);
+  auto file = std::make_unique<FileCalendar>(std::move(path), zones, viewer, formats, AnsiFromUtf8);
   try {
     file->Reload();
   } catch (const CalendarFileError& error) {

@@ -30,7 +30,7 @@ class CalendarFile : public ::testing::Test {
                 "CATEGORIES:Holiday\r\nEND:VEVENT\r\n"
                 "BEGIN:VEVENT\r\nUID:review\r\nDTSTART;TZID=Europe/London:" + y + "0302T100000\r\n"
                 "DURATION:PT1H\r\nRRULE:FREQ=WEEKLY;COUNT=4;BYDAY=MO\r\nSUMMARY:Review\r\n"
-                "LOCATION:Room 4\r\nDESCRIPTION:Bring the figures\\nand the plan\r\n"
+                "LOCATION:Caf\xC3\xA9 4\r\nDESCRIPTION:Bring the figures\\nand the plan\r\n"
                 "CATEGORIES:Work\r\nEND:VEVENT\r\n"
                 "BEGIN:VEVENT\r\nSUMMARY:no start\r\nEND:VEVENT\r\n"
                 "BEGIN:VEVENT\r\nDTSTART:" + y + "0101T100000\r\nRRULE:FREQ=HOURLY\r\nEND:VEVENT\r\n");
@@ -78,7 +78,7 @@ TEST_F(CalendarFile, OfferedAtStartUpOpenedAgainAndRemembered) {
   ASSERT_TRUE(WaitUntil([&] { return ItemWindow("Review - Appointment") != nullptr; }, 10000));
   HWND item = ItemWindow("Review - Appointment");
   app.Settle();
-  EXPECT_EQ(Text(Child(item, IDC_ITEM_FIELD + 3)), "Room 4");
+  EXPECT_EQ(Text(Child(item, IDC_ITEM_FIELD + 3)), "Caf\xE9 4");  // UTF-8 in the file
   EXPECT_EQ(Text(Child(item, IDC_ITEM_FIELD + 4)), "Work");
   EXPECT_EQ(Text(Child(item, IDC_ITEM_FIELD + 5)), "Every week on Monday, 4 times");
   EXPECT_EQ(Text(Child(item, IDC_ITEM_DESCRIPTION)), "Bring the figures\r\nand the plan");
@@ -135,6 +135,15 @@ TEST_F(CalendarFile, AFileThatIsNotICalendarNamesItselfAndOffersAnother) {
   Answer(*box, IDYES);
   Choose("first.ics");
   app.WaitForYear();
+  EXPECT_EQ(Text(app.Main()), "Yearboard - first.ics");
+  EXPECT_EQ(Remembered(), app.Folder().File("first.ics"));
+  // Back to the calendar client, which is missing: its error, and the file stays shown.
+  PostMessageA(app.Main(), WM_SYSCOMMAND, IDM_USECLIENT, 0);
+  const auto error = WaitForMessageBox(app.Program().Id(), 10000);
+  ASSERT_TRUE(error.has_value());
+  Answer(*error, IDOK);
+  app.Settle();
+  EXPECT_TRUE(app.Program().Running());
   EXPECT_EQ(Text(app.Main()), "Yearboard - first.ics");
   EXPECT_EQ(Remembered(), app.Folder().File("first.ics"));
 }

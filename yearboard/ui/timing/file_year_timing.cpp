@@ -109,7 +109,7 @@ int main() {
     NoViewer viewer;
     LARGE_INTEGER from, to;
     QueryPerformanceCounter(&from);
-    yb::FileCalendar file(path, zones, viewer, yb::Formats{});
+    yb::FileCalendar file(path, zones, viewer, yb::Formats{}, yb::AnsiFromUtf8);
     file.Reload();
     yb::CalendarSession session(file.CreateApplication());
     yb::ShowYear(planner, session.CalendarFolder(), kYear);
