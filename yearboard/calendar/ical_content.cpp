@@ -9,6 +9,17 @@ std::string Upper(std::string text) {
   return text;
 }
 
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::size_t from = 0;
+  for (;;) {
+    const std::size_t at = text.find(separator, from);
+    parts.push_back(text.substr(from, at - from));
+    if (at == std::string::npos) return parts;
+    from = at + 1;
+  }
+}
+
 const std::string& ContentLine::Param(const char* paramName) const {
   static const std::string kNone;
   for (const auto& [n, v] : params)

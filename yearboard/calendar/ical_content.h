@@ -41,5 +41,7 @@ std::vector<std::string> TextValues(const std::string& value);
 std::string TextValue(const std::string& value);
 
 std::string Upper(std::string text);
+// The parts between separators ("a,b," gives "a", "b", "").
+std::vector<std::string> Split(const std::string& text, char separator);
 
 }  // namespace yb

@@ -14,17 +14,6 @@ namespace {
   throw std::invalid_argument("line " + std::to_string(line) + ": " + what);
 }
 
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::size_t from = 0;
-  for (;;) {
-    const std::size_t at = text.find(separator, from);
-    parts.push_back(text.substr(from, at - from));
-    if (at == std::string::npos) return parts;
-    from = at + 1;
-  }
-}
-
 std::string Trim(const std::string& text) {
   const std::size_t first = text.find_first_not_of(" \t");
   if (first == std::string::npos) return "";

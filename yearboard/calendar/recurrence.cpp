@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "yearboard/base/ole_date.h"
+#include "yearboard/calendar/ical_content.h"
 
 namespace yb {
 namespace {
@@ -12,11 +13,6 @@ namespace {
 using Frequency = RecurrenceRule::Frequency;
 
 [[noreturn]] void Bad(const std::string& what) { throw std::invalid_argument(what); }
-
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 int ParseInt(const std::string& text, const std::string& part) {
   std::size_t used = 0;
@@ -28,17 +24,6 @@ int ParseInt(const std::string& text, const std::string& part) {
   }
   if (used == 0 || used != text.size()) Bad("RRULE " + part + " is not a number: " + text);
   return value;
-}
-
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::size_t from = 0;
-  for (;;) {
-    const std::size_t at = text.find(separator, from);
-    parts.push_back(text.substr(from, at - from));
-    if (at == std::string::npos) return parts;
-    from = at + 1;
-  }
 }
 
 std::vector<int> Numbers(const std::string& text, const std::string& part, int limit) {

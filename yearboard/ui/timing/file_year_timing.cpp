@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "yearboard/base/ole_date.h"
 #include "yearboard/base/system_win32.h"
 #include "yearboard/calendar/file_calendar.h"
 #include "yearboard/calendar/load_appointments.h"
@@ -18,21 +19,11 @@
 #include "yearboard/grid/grid_window_win32.h"
 #include "yearboard/model/planner_layout.h"
 #include "yearboard/model/year_planner.h"
+#include "yearboard/ui/timing/timing_support.h"
 
 namespace {
 
 constexpr int kYear = 2026;
-
-class QuietView : public yb::PlannerView {
- public:
-  void BeginShowYear(int) override {}
-  void EndShowYear() override {}
-  void SetStatusText(const std::string&) override {}
-  void BeginProgress() override {}
-  void SetProgress(float) override {}
-  void EndProgress() override {}
-  yb::Color PickColor(yb::Color preset) override { return preset; }
-};
 
 class NoViewer : public yb::ItemViewer {
  public:
@@ -43,36 +34,20 @@ class NoViewer : public yb::ItemViewer {
 std::string Calendar() {
   const char* const categories[] = {"Holiday", "Travel", "Work", "Birthday", "Learning"};
   std::string text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
-  char line[160];
+  char line[256];
   for (int i = 0; i < 5100; ++i) {
     const bool series = i >= 5000;
     const int dayOfYear = series ? i % 7 : i * 365 / 5000;
-    SYSTEMTIME t{};
-    t.wYear = kYear;
-    t.wMonth = 1;
-    t.wDay = 1;
-    FILETIME f;
-    SystemTimeToFileTime(&t, &f);
-    ULARGE_INTEGER u{{f.dwLowDateTime, f.dwHighDateTime}};
-    u.QuadPart += static_cast<ULONGLONG>(dayOfYear) * 864000000000ULL;
-    f = {u.LowPart, u.HighPart};
-    FileTimeToSystemTime(&f, &t);
+    const yb::CivilDateTime t = yb::DecodeDateTime(yb::DateSerial(kYear, 1, 1 + dayOfYear));
     std::snprintf(line, sizeof line,
                   "BEGIN:VEVENT\r\nUID:%d@timing\r\nDTSTART;TZID=Europe/Berlin:%04d%02d%02dT%02d0000\r\n"
                   "DURATION:PT1H\r\nSUMMARY:Appointment %d\r\nCATEGORIES:%s\r\n",
-                  i, t.wYear, t.wMonth, t.wDay, 8 + i % 10, i, categories[i % 5]);
+                  i, t.year, t.month, t.day, 8 + i % 10, i, categories[i % 5]);
     text += line;
     if (series) text += "RRULE:FREQ=WEEKLY;COUNT=50\r\n";
     text += "END:VEVENT\r\n";
   }
   return text + "END:VCALENDAR\r\n";
-}
-
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
 }
 
 }  // namespace
@@ -91,7 +66,7 @@ int main() {
   RegisterClassA(&wc);
   HWND parent = CreateWindowA("FileYearTiming", "File year timing", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                               0, 0, 760, 420, nullptr, nullptr, wc.hInstance, nullptr);
-  QuietView view;
+  timing::QuietView view;
   yb::YearPlanner planner(view, yb::Formats{});
   const yb::SystemTextCase textCase;
   planner.CategoryList = std::make_unique<yb::cCategories>(planner.flxCategories, textCase);
@@ -116,7 +91,7 @@ int main() {
     UpdateWindow(grid.Handle());
     GdiFlush();
     QueryPerformanceCounter(&to);
-    times.push_back(Milliseconds(from, to));
+    times.push_back(timing::Milliseconds(to.QuadPart - from.QuadPart));
     items = 0;
     for (const auto& row : planner.CellTable)
       for (const yb::cCell& cell : row) items += cell.Appointments.size();

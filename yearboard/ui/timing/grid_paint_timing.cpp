@@ -9,27 +9,9 @@
 #include "yearboard/grid/grid_window_win32.h"
 #include "yearboard/model/planner_layout.h"
 #include "yearboard/model/year_planner.h"
+#include "yearboard/ui/timing/timing_support.h"
 
-namespace {
-
-class QuietView : public yb::PlannerView {
- public:
-  void BeginShowYear(int) override {}
-  void EndShowYear() override {}
-  void SetStatusText(const std::string&) override {}
-  void BeginProgress() override {}
-  void SetProgress(float) override {}
-  void EndProgress() override {}
-  yb::Color PickColor(yb::Color preset) override { return preset; }
-};
-
-double Milliseconds(LONGLONG ticks) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
-}
-
-}  // namespace
+using timing::Milliseconds;
 
 int main(int argc, char** argv) {
   const int repaints = argc > 1 ? std::atoi(argv[1]) : 200;
@@ -40,7 +22,7 @@ int main(int argc, char** argv) {
   RegisterClassA(&wc);
   HWND parent = CreateWindowA("GridPaintTiming", "Grid paint timing", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                               760, 420, nullptr, nullptr, wc.hInstance, nullptr);
-  QuietView view;
+  timing::QuietView view;
   yb::YearPlanner planner(view, yb::Formats{});
   planner.PreparePlanner();
   planner.ShownYear = 2026;
