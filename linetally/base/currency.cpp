@@ -114,14 +114,26 @@ std::string Currency::ToPlainText() const {
 std::string Currency::ToFixed(int decimals) const {
   if (decimals < 0) decimals = 0;
   if (decimals > 4) decimals = 4;
+  // In integers and one buffer: the status bar asks for four of these on most ticks.
   const bool negative = raw < 0;
   const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(raw) : raw;
-  const std::string rounded = RoundDigits(std::to_string(magnitude), size_t(4 - decimals));
-  std::string padded = std::string(size_t(decimals + 1) > rounded.size() ? size_t(decimals + 1) - rounded.size() : 0, '0') + rounded;
-  std::string text = padded.substr(0, padded.size() - size_t(decimals));
-  if (decimals > 0) text += "." + padded.substr(padded.size() - size_t(decimals));
-  const bool zero = rounded.find_first_not_of('0') == std::string::npos;
-  return negative && !zero ? "-" + text : text;
+  unsigned long long unit = 1;
+  for (int i = decimals; i < 4; ++i) unit *= 10;
+  unsigned long long kept = magnitude / unit;
+  const unsigned long long dropped = magnitude % unit;
+  if (dropped * 2 > unit || (dropped * 2 == unit && kept % 2 == 1)) ++kept;  // halves to even
+  char text[32];
+  char* end = text + sizeof text;
+  char* p = end;
+  for (int i = 0; i < decimals; ++i, kept /= 10) *--p = char('0' + kept % 10);
+  if (decimals > 0) *--p = '.';
+  do {
+    *--p = char('0' + kept % 10);
+    kept /= 10;
+  } while (kept > 0);
+  const bool zero = std::string_view(p, size_t(end - p)).find_first_not_of("0.") == std::string_view::npos;
+  if (negative && !zero) *--p = '-';
+  return std::string(p, end);
 }
 
 }  // namespace lt

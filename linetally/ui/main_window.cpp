@@ -7,8 +7,8 @@
 #include <clocale>
 
 #include "linetally/monitor/gauge.h"
-#include "linetally/monitor/status_texts.h"
 #include "linetally/resources/resource.h"
+#include "linetally/summary/status_bar.h"
 #include "linetally/tariffs/amount.h"
 #include "linetally/tariffs/service_store.h"
 #include "linetally/ui/about_box.h"
@@ -185,15 +185,8 @@ void TfrmMain::Timer1Timer() { monitor.Timer1Timer(); }
 void TfrmMain::SetStatusText(const std::string& text) { SetText(label1, text); }
 
 void TfrmMain::UpdateStatusBar() {
-  StatusValues values;
-  values.symbol = preferences.currency;
-  values.callCost = monitor.CallCost();
-  values.totalCost = totalCost;
-  values.onlineSeconds = monitor.OnlineSeconds();
-  values.sumSeconds = database.SumSeconds();
-  values.showTime = statusBarMode;
-  values.overBudget = OverBudget(database.Periods().Of(CurrentPeriod()).cost, values.callCost, budget.budget);
-  const StatusTexts texts = ComputeStatusTexts(values);
+  const StatusTexts texts =
+      CurrentStatusTexts(monitor, database, totalCost, {preferences.currency, statusBarMode, budget.budget, CurrentPeriod()});
   SendMessageA(statusBar1, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(texts.panel1.c_str()));
   SendMessageA(statusBar1, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(texts.panel2.c_str()));
   if (trayIcon) trayIcon->SetHint(texts.trayHint);
