@@ -141,6 +141,24 @@ TEST_F(MainWindow, AnUnreadableCostInAnOpenedCopyEndsTheProgramWithTheSessionInT
   EXPECT_NE(lines.back().find(",Debug Session,0,"), std::string::npos) << lines.back();
   lines.pop_back();
   EXPECT_EQ(lines, LogLines(kFive)) << "the copy never reaches the working log";
+  EXPECT_FALSE(app.Folder().Exists("Lnt.run")) << "logged, so the next start does not log it again";
+}
+
+TEST_F(MainWindow, ADamagedCheckpointIsKeptAsideAndLogsNothing) {
+  app.Folder().Write("Lnt.run", "not a session\r\n");
+  StartWith(kFive);
+  auto box = Box();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text.rfind("The record of the session in progress when Linetally last stopped could not be read. "
+                            "It has been kept as \"", 0), 0u) << box->text;
+  EXPECT_NE(box->text.find("Lnt.run.damaged\"."), std::string::npos) << box->text;
+  Screenshot(box->window, "linetally-damaged-checkpoint");
+  Answer(*box, IDOK);
+  EXPECT_FALSE(WaitForMessageBox(app.Program().Id(), 1000)) << "one box";
+  EXPECT_EQ(app.Folder().Read("Lnt.run.damaged"), "not a session\r\n");
+  EXPECT_FALSE(app.Folder().Exists("Lnt.run"));
+  EXPECT_EQ(app.WorkingFile(), kFive);
+  EXPECT_EQ(app.Rows().size(), 5u);
 }
 
 TEST_F(MainWindow, ADamagedWorkingFileIsKeptAside) {
