@@ -51,7 +51,11 @@ TEST_F(DialUpTest, OfficeLinkDialsGoesOnLineAndIsPricedAndLoggedWhenItHangsUp) {
   app.Start();
   dial.Write("0 0x1001 2 Office link\n1500 0x1001 4 Office link\n3000 0x1001 0x2000 Office link\n");
   ExpectStatus("Connecting...", 3000, "linetally-dial-connecting");
+  const bool keptWhileDialling = app.Folder().Exists("Lnt.run");
+  if (app.Label1() == "Connecting...") EXPECT_FALSE(keptWhileDialling) << "a dial that may never come up is not kept";
   ExpectStatus("Authenticating...", 3000);
+  EXPECT_TRUE(WaitUntil([&] { return app.Folder().Exists("Lnt.run"); })) << "the link is up: kept against a crash";
+  EXPECT_EQ(LogFields(LogLines(app.Folder().Read("Lnt.run").value_or("")).at(0)).at(3), "Office link");
   ExpectStatus("On-line for 000:00:05", 8000, "linetally-dial-online");
   EXPECT_EQ(app.Label2(), "Anytime 0.6000 per min");
   dial.Write("0 none\n");
@@ -63,6 +67,7 @@ TEST_F(DialUpTest, OfficeLinkDialsGoesOnLineAndIsPricedAndLoggedWhenItHangsUp) {
   EXPECT_GE(seconds, 5) << "the window showed five seconds on line, dialling counted too";
   EXPECT_LE(seconds, 8);
   EXPECT_EQ(fields[4], Money(seconds, 0)) << seconds << " seconds at a cent each";
+  EXPECT_FALSE(app.Folder().Exists("Lnt.run")) << "logged, so no longer kept";
   const auto rows = app.Rows();
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[1][2], "Office link");
