@@ -1,9 +1,11 @@
-// The tick over a large log, loading and parsing one, and appending one session to it.
+// The tick over a large log, loading and parsing one, appending one session to it, and keeping
+// the session in progress.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "linetally/database/session_checkpoint.h"
 #include "linetally/database/session_database.h"
 #include "linetally/monitor/session_monitor.h"
 #include "linetally/summary/status_bar.h"
@@ -63,6 +65,18 @@ void AppendOneSessionTo10000(benchmark::State& state) {
   }
 }
 BENCHMARK(AppendOneSessionTo10000)->Unit(benchmark::kMillisecond);
+
+// What the tick that keeps the session in progress spends on it, once a minute: one line
+// written, flushed to the disk and renamed over the last one.
+void KeepTheSessionInProgress(benchmark::State& state) {
+  ScratchLog log(0);
+  RegionalFormats formats = DayFirstFormats();
+  StdFileStore files;
+  SessionCheckpoint checkpoint(files, formats, log.Prefix());
+  SessionRecord record{{2026, 12, 8, 10, 0, 0}, {2026, 12, 8, 11, 0, 0}, 3600, "Home", Currency::FromRaw(23700), ""};
+  for (auto _ : state) checkpoint.Keep(record);
+}
+BENCHMARK(KeepTheSessionInProgress)->Unit(benchmark::kMillisecond);
 
 class ConnectedRas : public RemoteAccess {
  public:
