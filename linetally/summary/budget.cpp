@@ -17,11 +17,12 @@ std::optional<int> ReadDay(const std::string& text) {
   return day;
 }
 
-// Empty text is no budget; anything else must be an amount of at least zero.
+// Empty text is no budget; anything else must be an amount of at least zero, with a digit
+// (the amount reader takes a lone "." for 0).
 std::optional<std::optional<Currency>> ReadBudget(const std::string& text) {
   if (text.find_first_not_of(' ') == std::string::npos) return std::optional<Currency>();
   const auto amount = TryStrToAmount(text);
-  if (!amount || *amount < 0) return std::nullopt;
+  if (!amount || *amount < 0 || text.find_first_of("0123456789") == std::string::npos) return std::nullopt;
   return std::optional<Currency>(Currency::FromReal(*amount));
 }
 

@@ -8,7 +8,14 @@
 
 namespace lt {
 
-void TfrmMain::Summary1Click() { frmSummary->ShowModeless(); }
+// Made when first asked for: Ctrl+M works as soon as the window shows, before start-up ends.
+void TfrmMain::Summary1Click() {
+  if (!frmSummary) {
+    frmSummary = std::make_unique<TfrmSummary>(*this);
+    frmSummary->Create(Handle());
+  }
+  frmSummary->ShowModeless();
+}
 
 void TfrmMain::RefreshSummary() {
   if (frmSummary && frmSummary->Shown()) frmSummary->Refresh();

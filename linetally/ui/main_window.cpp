@@ -51,8 +51,6 @@ void TfrmMain::Create() {
   CreatePreferenceDialogs();
   frmAbout = std::make_unique<TfrmAbout>(Handle());
   frmAbout->Create();
-  frmSummary = std::make_unique<TfrmSummary>(*this);
-  frmSummary->Create(Handle());
 }
 
 bool TfrmMain::TranslateShortcut(MSG& message) {

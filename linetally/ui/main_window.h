@@ -180,7 +180,7 @@ class TfrmMain : public Window,
   BudgetSettings budget;  // editBillingDay, editBudget
   BudgetWatch budgetWatch;
   std::string budgetWarning;  // waiting for ShowBudgetWarning
-  std::unique_ptr<TfrmSummary> frmSummary;  // beside the main window, not modal
+  std::unique_ptr<TfrmSummary> frmSummary;  // beside the main window, not modal; made when first opened
 };
 
 }  // namespace lt
