@@ -46,23 +46,12 @@ void TfrmMain::CreateControls() {
   ListView_SetExtendedListViewStyle(listView1, LVS_EX_FULLROWSELECT);
   ListView_SetImageList(listView1, imageList1, LVSIL_STATE);
   ListView_SetCallbackMask(listView1, LVIS_STATEIMAGEMASK);  // the note marker comes with the row
-  struct Column {
-    const char* title;
-    int width, format;
-  };
-  const Column columns[] = {{"Date", 96, LVCFMT_LEFT},
-                            {"Time", 50, LVCFMT_LEFT},
-                            {"Service", 174, LVCFMT_LEFT},
-                            {"Duration", 80, LVCFMT_LEFT},
-                            {"Cost", 50, LVCFMT_RIGHT}};
-  for (int i = 0; i < 5; ++i) {
-    LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-    column.pszText = const_cast<char*>(columns[i].title);
-    column.cx = columns[i].width;
-    column.fmt = columns[i].format;
-    SendMessageA(listView1, LVM_INSERTCOLUMNA, WPARAM(i), reinterpret_cast<LPARAM>(&column));
-  }
+  const ListColumn columns[] = {{"Date", 96, LVCFMT_LEFT},
+                                {"Time", 50, LVCFMT_LEFT},
+                                {"Service", 174, LVCFMT_LEFT},
+                                {"Duration", 80, LVCFMT_LEFT},
+                                {"Cost", 50, LVCFMT_RIGHT}};
+  AddListColumns(listView1, columns);
   SetWindowLongPtrA(listView1, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   listViewDefault = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(listView1, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListViewProcedure)));

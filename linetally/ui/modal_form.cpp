@@ -134,18 +134,7 @@ HWND ModalForm::Button(const char* text, int x, int y, int width, int id, bool i
 }
 
 HWND ModalForm::TabSheet(int x, int y, int width, int height, int id) {
-  WNDCLASSEXA existing{};
-  existing.cbSize = sizeof existing;
-  if (!GetClassInfoExA(Instance(), kSheetClass, &existing)) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = SheetProcedure;
-    wc.hInstance = Instance();
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kSheetClass;
-    RegisterClassExA(&wc);
-  }
+  RegisterFormClass(kSheetClass, SheetProcedure, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   HWND sheet = CreateWindowExA(WS_EX_CONTROLPARENT, kSheetClass, "", WS_CHILD, x, y, width, height,
                                Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                Instance(), nullptr);

@@ -2,6 +2,7 @@
 
 #include "linetally/base/gdi_win32.h"
 #include "linetally/monitor/status_texts.h"
+#include "linetally/ui/window_base.h"
 
 namespace lt {
 namespace {
@@ -20,21 +21,10 @@ void Text(HDC dc, int x, int y, const std::string& text, UINT align) {
 }  // namespace
 
 HWND SummaryChart::Create(HWND parent, int x, int y, int width, int height, int id, HFONT chartFont) {
-  const HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA existing{};
-  existing.cbSize = sizeof existing;
-  if (!GetClassInfoExA(instance, kChartClass, &existing)) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Procedure;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.lpszClassName = kChartClass;
-    RegisterClassExA(&wc);
-  }
+  RegisterFormClass(kChartClass, Procedure, nullptr);
   font = chartFont;
   hwnd = CreateWindowExA(WS_EX_CLIENTEDGE, kChartClass, "", WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
   SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   return hwnd;
 }

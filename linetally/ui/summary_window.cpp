@@ -12,11 +12,7 @@ namespace {
 
 constexpr int kWidth = 420, kHeight = 392;
 
-struct Column {
-  const char* caption;
-  int width, format;
-};
-constexpr Column kColumns[] = {{"Period", 140, LVCFMT_LEFT},
+constexpr ListColumn kColumns[] = {{"Period", 140, LVCFMT_LEFT},
                                {"Sessions", 70, LVCFMT_RIGHT},
                                {"Duration", 90, LVCFMT_RIGHT},
                                {"Cost", 80, LVCFMT_RIGHT}};
@@ -29,14 +25,7 @@ void TfrmSummary::Create(HWND owner) {
                       WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER, 8, 8,
                       404, 150, IDC_SUMMARYLIST);
   ListView_SetExtendedListViewStyle(ListView1, LVS_EX_FULLROWSELECT);
-  for (int i = 0; i < 4; ++i) {
-    LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-    column.pszText = const_cast<char*>(kColumns[i].caption);
-    column.cx = kColumns[i].width;
-    column.fmt = kColumns[i].format;
-    SendMessageA(ListView1, LVM_INSERTCOLUMNA, WPARAM(i), reinterpret_cast<LPARAM>(&column));
-  }
+  AddListColumns(ListView1, kColumns);
   PaintBox1.Create(Handle(), 8, 166, 404, 150, IDC_PAINTBOX1, FormFont());
 
   Label(nullptr, "Billing period starts on &day:", 8, 332, 150);

@@ -1,5 +1,7 @@
 #include "linetally/ui/window_base.h"
 
+#include <commctrl.h>
+
 #include "linetally/ui/message_boxes.h"
 
 namespace lt {
@@ -13,21 +15,8 @@ Window::~Window() {
 
 HWND Window::CreateForm(const char* className, const char* caption, DWORD style, DWORD exStyle, int clientWidth,
                         int clientHeight, HWND owner, HMENU menu, HICON icon) {
-  WNDCLASSEXA existing{};
-  existing.cbSize = sizeof existing;
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  if (!GetClassInfoExA(instance, className, &existing)) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Procedure;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = className;
-    wc.hIcon = icon;
-    wc.hIconSm = icon;
-    RegisterClassExA(&wc);
-  }
+  RegisterFormClass(className, Procedure, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon);
   RECT frame{0, 0, clientWidth, clientHeight};
   AdjustWindowRectEx(&frame, style, menu != nullptr, exStyle);
   CreateWindowExA(exStyle, className, caption, style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
@@ -62,6 +51,34 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     self->OnHandlerError(std::runtime_error("Unexpected error"));
   }
   return 0;
+}
+
+void RegisterFormClass(const char* className, WNDPROC procedure, HBRUSH background, HICON icon) {
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExA(instance, className, &existing)) return;
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hbrBackground = background;
+  wc.lpszClassName = className;
+  wc.hIcon = icon;
+  wc.hIconSm = icon;
+  RegisterClassExA(&wc);
+}
+
+void AddListColumns(HWND listView, std::span<const ListColumn> columns) {
+  for (size_t i = 0; i < columns.size(); ++i) {
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    column.pszText = const_cast<char*>(columns[i].title);
+    column.cx = columns[i].width;
+    column.fmt = columns[i].format;
+    SendMessageA(listView, LVM_INSERTCOLUMNA, WPARAM(i), reinterpret_cast<LPARAM>(&column));
+  }
 }
 
 HFONT CreateFormFont(const char* face, int points, bool bold) {

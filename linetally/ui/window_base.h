@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <span>
 #include <stdexcept>
 
 #include "linetally/base/gdi_win32.h"
@@ -32,6 +33,16 @@ class Window {
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   HWND hwnd = nullptr;
 };
+
+// Registers the window class once per program (the arrow cursor; no background with nullptr).
+void RegisterFormClass(const char* className, WNDPROC procedure, HBRUSH background, HICON icon = nullptr);
+
+struct ListColumn {
+  const char* title;
+  int width, format;  // LVCFMT_LEFT or LVCFMT_RIGHT
+};
+// The columns of a report-style list view, in order.
+void AddListColumns(HWND listView, std::span<const ListColumn> columns);
 
 // "MS Sans Serif" 8 pt (or another face and size) for the screen.
 HFONT CreateFormFont(const char* face = "MS Sans Serif", int points = 8, bool bold = false);

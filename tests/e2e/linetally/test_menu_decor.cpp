@@ -13,7 +13,7 @@ namespace {
 
 // Picture colours that only the menu pictures use.
 constexpr COLORREF kPage = RGB(248, 248, 248), kFolder = RGB(255, 255, 0), kStroke = RGB(255, 0, 0);
-constexpr COLORREF kLens = RGB(0, 192, 192), kQuestion = RGB(0, 0, 255);
+constexpr COLORREF kLens = RGB(0, 192, 192), kQuestion = RGB(0, 0, 255), kChartBar = RGB(224, 140, 30);
 
 // The screen pixels of a window.
 struct Capture {
@@ -113,6 +113,7 @@ TEST(MenuDecor, EveryMainMenuShowsItsPictures) {
   HWND edit = OpenMenu(app, 'e');
   ASSERT_TRUE(edit);
   EXPECT_GT(Grab(edit).Count(kStroke), 20) << "Delete";
+  EXPECT_GT(Grab(edit).Count(kChartBar), 20) << "Monthly Summary";
   PostMessageA(edit, WM_CHAR, 'p', 0);  // the owner-drawn sub-menu item opens by its letter
   HWND preferences = WaitForPopups(2);
   ASSERT_TRUE(preferences);
