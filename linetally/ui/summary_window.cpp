@@ -22,8 +22,8 @@ constexpr ListColumn kColumns[] = {{"Period", 140, LVCFMT_LEFT},
 void TfrmSummary::Create(HWND owner) {
   CreateModalForm("TfrmSummary", "Monthly Summary", kWidth, kHeight, owner, int(kSummaryHelp));
   ListView1 = Control(nullptr, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                      WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER, 8, 8,
-                      404, 150, IDC_SUMMARYLIST);
+                      WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | LVS_OWNERDATA,
+                      8, 8, 404, 150, IDC_SUMMARYLIST);
   ListView_SetExtendedListViewStyle(ListView1, LVS_EX_FULLROWSELECT);
   AddListColumns(ListView1, kColumns);
   PaintBox1.Create(Handle(), 8, 166, 404, 150, IDC_PAINTBOX1, FormFont());
@@ -54,26 +54,27 @@ void TfrmSummary::Refresh() {
   const RegionalFormats& formats = host.Formats();
   const std::string& symbol = host.CurrencySymbol();
   SetTextOf(labelSymbol, symbol);
-  SendMessageA(ListView1, WM_SETREDRAW, FALSE, 0);
-  ListView_DeleteAllItems(ListView1);
-  int index = 0;
-  for (const SummaryRow& row : SummaryRows(host.Periods(), current, formats, symbol)) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = index;
-    item.pszText = const_cast<char*>(row.period.c_str());
-    SendMessageA(ListView1, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    const std::string* cells[] = {&row.sessions, &row.duration, &row.cost};
-    for (int column = 1; column <= 3; ++column) {
-      LVITEMA sub{};
-      sub.iSubItem = column;
-      sub.pszText = const_cast<char*>(cells[column - 1]->c_str());
-      SendMessageA(ListView1, LVM_SETITEMTEXTA, WPARAM(index), reinterpret_cast<LPARAM>(&sub));
-    }
-    ++index;
-  }
-  SendMessageA(ListView1, WM_SETREDRAW, TRUE, 0);
+  rows = SummaryRows(host.Periods(), current, formats, symbol);
+  ListView_SetItemCountEx(ListView1, int(rows.size()), LVSICF_NOSCROLL);
+  InvalidateRect(ListView1, nullptr, FALSE);
   PaintBox1.SetData(ChartBars(host.Periods(), current, formats), host.Budget().budget, symbol);
+}
+
+LRESULT TfrmSummary::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NOTIFY) {
+    auto* info = reinterpret_cast<NMLVDISPINFOA*>(lParam);
+    if (info->hdr.hwndFrom == ListView1 && info->hdr.code == LVN_GETDISPINFOA) {
+      LVITEMA& item = info->item;
+      if ((item.mask & LVIF_TEXT) && item.cchTextMax > 0 && item.iItem >= 0 && size_t(item.iItem) < rows.size()) {
+        const SummaryRow& row = rows[size_t(item.iItem)];
+        const std::string* cells[] = {&row.period, &row.sessions, &row.duration, &row.cost};
+        lstrcpynA(item.pszText, item.iSubItem >= 0 && item.iSubItem < 4 ? cells[item.iSubItem]->c_str() : "",
+                  item.cchTextMax);
+      }
+    }
+    return 0;
+  }
+  return ModalForm::HandleMessage(message, wParam, lParam);
 }
 
 void TfrmSummary::OnCommand(int id, int code, HWND) {

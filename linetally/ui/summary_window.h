@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "linetally/base/regional_formats.h"
 #include "linetally/database/period_totals.h"
 #include "linetally/summary/budget.h"
+#include "linetally/summary/period_report.h"
 #include "linetally/ui/modal_form.h"
 #include "linetally/ui/summary_chart.h"
 
@@ -43,11 +45,13 @@ class TfrmSummary : public ModalForm {
   HWND InitialFocus() override { return ListView1; }
   void OnCommand(int id, int code, HWND control) override;
   void OnCloseBox() override { Hide(); }
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void btnApplyClick();
 
   SummaryHost& host;
+  std::vector<SummaryRow> rows;  // the list's texts, handed out as it paints them
   HWND ListView1 = nullptr, editBillingDay = nullptr, editBudget = nullptr, labelSymbol = nullptr;
   SummaryChart PaintBox1;
 };

@@ -1,6 +1,6 @@
 // Times Linetally's whole paths on a log of years: start with a 100,000-record log until the
-// window lists it and shows its total (the size warning answered at once), log a debug session,
-// delete one row, open a 100,000-record copy. Run under Wine by hand:
+// window lists it and shows its total (the size warning answered at once), open the monthly
+// summary, log a debug session, delete one row, open a 100,000-record copy. Run under Wine by hand:
 //   scripts/wine-run.sh build/win32/bin/linetally_log_timing.exe [records]
 #include <cstdio>
 #include <cstdlib>
@@ -71,6 +71,19 @@ int main(int argc, char** argv) {
   if (started < 0) return 1;
   HWND main = e2e::FindTopWindow(app.Program().Id(), "TfrmMain");
   if (records > 0 && e2e::ListViewText(list, records - 1, 2) != "Office link") return 1;
+
+  // The monthly summary, opened from the kept period totals: the first time the window is made.
+  for (const char* what : {"open the monthly summary, the first time (filled, painted)",
+                           "open the monthly summary again (filled, painted)"}) {
+    from = Now();
+    SendMessageA(main, WM_COMMAND, IDM_SUMMARY1, 0);  // returns once it is filled and shown
+    HWND summary = e2e::FindTopWindow(app.Program().Id(), "TfrmSummary");
+    RedrawWindow(summary, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Report(what, Now() - from);
+    std::printf("  (%d periods listed)\n", e2e::ListViewCount(e2e::Child(summary, IDC_SUMMARYLIST)));
+    e2e::Screenshot(summary, "monthly-summary-long-log");
+    SendMessageA(summary, WM_COMMAND, IDC_BTNCLOSESUMMARY, 0);
+  }
 
   from = Now();
   SendMessageA(list, WM_KEYDOWN, VK_END, 0);
