@@ -50,8 +50,14 @@ void TfrmMain::ClearList() {
 }
 
 void TfrmMain::ListRecords(bool save) {
-  ListView_SetItemCountEx(listView1, int(database.Table().Count()), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+  const size_t count = database.Table().Count();
   if (save) database.SaveWorkingFile();
+  if (database.Table().Count() != count) {
+    // The first save after a failed start-up put the file's records in front: list them all.
+    UpdateListBox(1, false);
+    return;
+  }
+  ListView_SetItemCountEx(listView1, int(count), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
   RefreshSummary();
   try {
     totalCost = database.SumCost();

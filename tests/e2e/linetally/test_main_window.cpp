@@ -325,6 +325,10 @@ TEST(MainWindowStartFailure, ANewSessionIsAddedToTheLogItCouldNotLoadYet) {
   const std::string file = app.WorkingFile();
   EXPECT_EQ(file.substr(0, log.size()), log) << "the old record is kept";
   EXPECT_NE(file.find(",Debug Session,0,\r\n", log.size()), std::string::npos) << file;
+  const auto rows = ListViewRows(list, 5);
+  ASSERT_EQ(rows.size(), 2u) << "the list shows every record";
+  EXPECT_EQ(rows[0][2], "Office link");
+  EXPECT_EQ(rows[1][2], "Debug Session");
 }
 
 }  // namespace
