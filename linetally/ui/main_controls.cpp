@@ -41,8 +41,9 @@ void TfrmMain::CreateControls() {
   CreateToolBar();
   button1 = child(0, "BUTTON", "&Debug", WS_TABSTOP | BS_PUSHBUTTON, 410, 10, 80, 18, IDC_BUTTON1);
   listView1 = child(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                    WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | LVS_OWNERDATA, 10,
-                    35, 480, 196, IDC_LISTVIEW1);
+                    WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | LVS_OWNERDATA |
+                        LVS_SHAREIMAGELISTS,  // ImageList1 is the window's, destroyed once with it
+                    10, 35, 480, 196, IDC_LISTVIEW1);
   ListView_SetExtendedListViewStyle(listView1, LVS_EX_FULLROWSELECT);
   ListView_SetImageList(listView1, imageList1, LVSIL_STATE);
   ListView_SetCallbackMask(listView1, LVIS_STATEIMAGEMASK);  // the note marker comes with the row

@@ -41,6 +41,8 @@ TEST_F(MainWindow, ListsTheLogWithTheDateOnlyWhereItChanges) {
   EXPECT_EQ(rows[2][1], "18:30");
   EXPECT_EQ(app.Panel(2), "Total \xA3" "3.802");
   EXPECT_EQ(ListViewStateImage(app.Control(IDC_LISTVIEW1), 0), 0u);
+  EXPECT_TRUE(GetWindowLongA(app.Control(IDC_LISTVIEW1), GWL_STYLE) & LVS_SHAREIMAGELISTS)
+      << "the list would destroy the toolbar's images, which the window destroys again";
   Screenshot(app.Main(), "linetally-main-window");
 }
 
