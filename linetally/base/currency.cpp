@@ -33,34 +33,25 @@ std::string RoundDigits(const std::string& digits, size_t drop) {
   return "1" + kept;
 }
 
-}  // namespace
-
-Currency Currency::FromReal(long double amount) {
-  const int saved = std::fegetround();
-  std::fesetround(FE_TONEAREST);  // nearbyint rounds halves to even in this mode
-  const long double scaled = std::nearbyint(amount * kScale);
-  std::fesetround(saved);
-  // Amounts past the range hold at its ends (an edited registry can ask for any price).
-  if (!(scaled > static_cast<long double>(std::numeric_limits<int64_t>::min())))
-    return Currency(std::numeric_limits<int64_t>::min());
-  if (!(scaled < static_cast<long double>(std::numeric_limits<int64_t>::max())))
-    return Currency(std::numeric_limits<int64_t>::max());
-  return Currency(static_cast<int64_t>(scaled));
-}
-
-std::optional<Currency> Currency::Parse(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
+// A number in the standard notation: blanks, a sign, digits with at most one ".", an optional
+// exponent, blanks. Its value is digits x 10^exponent (digits without leading zeros).
+struct Decimal {
   bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   std::string digits;
   int exponent = 0;
+};
+
+std::optional<Decimal> ParseDecimal(std::string_view text) {
+  Decimal number;
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) number.negative = text[i++] == '-';
   bool anyDigit = false, point = false;
   for (; i < text.size(); ++i) {
     if (IsDigit(text[i])) {
       anyDigit = true;
-      if (!(digits.empty() && text[i] == '0')) digits += text[i];  // no leading zeros
-      if (point) --exponent;
+      if (!(number.digits.empty() && text[i] == '0')) number.digits += text[i];  // no leading zeros
+      if (point) --number.exponent;
     } else if (text[i] == '.' && !point) {
       point = true;
     } else {
@@ -78,27 +69,68 @@ std::optional<Currency> Currency::Parse(std::string_view text) {
       if (e > 10000) return std::nullopt;
       e = e * 10 + (text[i] - '0');
     }
-    exponent += negExp ? -e : e;
+    number.exponent += negExp ? -e : e;
   }
   while (i < text.size() && IsBlank(text[i])) ++i;
   if (i != text.size()) return std::nullopt;
-  if (digits.empty()) return Currency(0);
+  return number;
+}
 
-  // value = digits * 10^exponent; raw = value * 10^4
-  const int shift = exponent + 4;
-  std::string whole;
-  if (shift >= 0) {
-    if (digits.size() + size_t(shift) > 19) return std::nullopt;
-    whole = digits + std::string(size_t(shift), '0');
-  } else {
-    whole = RoundDigits(digits, size_t(-shift));
-  }
+// The value's digits scaled to `decimals` places, rounded once, halves to even ("0" for zero).
+std::string ScaledDigits(const Decimal& number, int decimals) {
+  if (number.digits.empty()) return "0";
+  const int shift = number.exponent + decimals;
+  if (shift >= 0) return number.digits + std::string(size_t(shift), '0');
+  return RoundDigits(number.digits, size_t(-shift));
+}
+
+// Scaled digits as text with `decimals` places; "-" only in front of a value that is not zero.
+std::string FixedText(bool negative, const std::string& scaled, int decimals) {
+  const size_t places = size_t(decimals);
+  const std::string padded = std::string(places + 1 > scaled.size() ? places + 1 - scaled.size() : 0, '0') + scaled;
+  std::string text = padded.substr(0, padded.size() - places);
+  if (places > 0) text += "." + padded.substr(padded.size() - places);
+  const bool zero = scaled.find_first_not_of('0') == std::string::npos;
+  return negative && !zero ? "-" + text : text;
+}
+
+}  // namespace
+
+Currency Currency::FromReal(long double amount) {
+  const int saved = std::fegetround();
+  std::fesetround(FE_TONEAREST);  // nearbyint rounds halves to even in this mode
+  const long double scaled = std::nearbyint(amount * kScale);
+  std::fesetround(saved);
+  // Amounts past the range hold at its ends (an edited registry can ask for any price).
+  if (!(scaled > static_cast<long double>(std::numeric_limits<int64_t>::min())))
+    return Currency(std::numeric_limits<int64_t>::min());
+  if (!(scaled < static_cast<long double>(std::numeric_limits<int64_t>::max())))
+    return Currency(std::numeric_limits<int64_t>::max());
+  return Currency(static_cast<int64_t>(scaled));
+}
+
+std::optional<Currency> Currency::Parse(std::string_view text) {
+  const std::optional<Decimal> number = ParseDecimal(text);
+  if (!number) return std::nullopt;
+  // raw = value * 10^4
+  if (!number->digits.empty() && number->exponent + 4 >= 0 &&
+      number->digits.size() + size_t(number->exponent + 4) > 19)
+    return std::nullopt;
+  const std::string whole = ScaledDigits(*number, 4);
   if (whole.size() > 19) return std::nullopt;
   const unsigned long long magnitude = std::stoull(whole);
   const unsigned long long limit = static_cast<unsigned long long>(std::numeric_limits<int64_t>::max());
+  const bool negative = number->negative;
   if (magnitude > limit + (negative ? 1 : 0)) return std::nullopt;
   if (negative) return Currency(magnitude == limit + 1 ? std::numeric_limits<int64_t>::min() : -int64_t(magnitude));
   return Currency(int64_t(magnitude));
+}
+
+std::optional<std::string> RoundDecimalText(std::string_view text, int decimals) {
+  const std::optional<Decimal> number = ParseDecimal(text);
+  if (!number || decimals < 0) return std::nullopt;
+  if (!number->digits.empty() && number->exponent + decimals > 400) return std::nullopt;  // no amount is that large
+  return FixedText(number->negative, ScaledDigits(*number, decimals), decimals);
 }
 
 std::string Currency::ToPlainText() const {

@@ -47,4 +47,9 @@ class Currency {
   int64_t raw = 0;
 };
 
+// A number in the standard notation (blanks, a sign, digits with at most one ".", an optional
+// exponent) rounded once to `decimals` places, halves to even: "1.01499" gives "1.01" at two.
+// Empty when the text is no such number.
+std::optional<std::string> RoundDecimalText(std::string_view text, int decimals);
+
 }  // namespace lt

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "linetally/base/currency.h"
 #include "linetally/base/duration_text.h"
 #include "linetally/database/session_database.h"
 #include "linetally/database/session_record.h"
@@ -44,7 +43,7 @@ std::optional<ListRow> ListRowBuilder::Build(const RecordTable& table, size_t in
   row.time = buffer;
   row.service = fields[3];
   row.duration = DurationText(*seconds);
-  row.cost = Currency::FromReal(readAmount(fields[4])).ToFixed(2);
+  row.cost = costText(fields[4]);
   row.hasNote = !fields[5].empty();
   return row;
 }

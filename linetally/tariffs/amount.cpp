@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "linetally/base/currency.h"
 #include "linetally/tariffs/real48.h"
 
 namespace lt {
@@ -99,6 +100,14 @@ long double StrToAmount(const std::string& text) {
   std::optional<long double> value = TryStrToAmount(text);
   if (!value) throw AmountConversionError();
   return *value;
+}
+
+std::string AmountText(const std::string& text, int decimals) {
+  StrToAmount(text);  // the same texts convert, or the program ends
+  std::string number = *Validate(NormalisePoints(text));
+  // A point without digits ("." or ".e5") reads as 0.
+  if (number.substr(0, number.find_first_of("eE")).find_first_of("0123456789") == std::string::npos) number = "0";
+  return RoundDecimalText(number, decimals).value_or("0");
 }
 
 }  // namespace lt

@@ -23,5 +23,8 @@ class AmountConversionError : public std::runtime_error {
 std::optional<long double> TryStrToAmount(const std::string& text);
 // The same; throws AmountConversionError when the text does not convert.
 long double StrToAmount(const std::string& text);
+// The amount as StrToAmount reads it, rounded once from its text to `decimals` places, halves
+// to even ("1,01499" gives "1.01" at two); throws AmountConversionError like StrToAmount.
+std::string AmountText(const std::string& text, int decimals);
 
 }  // namespace lt

@@ -65,13 +65,14 @@ TEST(SessionLog, ExistingLogIsListedAtStart) {
   LinetallyApp app;
   app.Folder().Write("Lnt.dat",
                      "07/12/2026 09:15:02,07/12/2026 09:47:40,1958,Office link,1.2516,\r\n"
-                     "13/12/2026 23:59:59,14/12/2026 00:00:10,11,A-B,0,\r\n");
+                     "13/12/2026 23:59:59,14/12/2026 00:00:10,11,A-B,0.01499,\r\n");
   app.Start();
   const auto rows = app.Rows();
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0], (std::vector<std::string>{"07/12/2026", "09:15", "Office link", "000:32:38", "1.25"}));
-  EXPECT_EQ(rows[1], (std::vector<std::string>{"13/12/2026", "23:59", "A-B", "000:00:11", "0.00"}));
-  EXPECT_EQ(app.Panel(2), "Total \xA3" "1.252");
+  EXPECT_EQ(rows[1], (std::vector<std::string>{"13/12/2026", "23:59", "A-B", "000:00:11", "0.01"}))
+      << "one rounding from the stored text";
+  EXPECT_EQ(app.Panel(2), "Total \xA3" "1.267");
 }
 
 }  // namespace

@@ -2,16 +2,16 @@
 
 #include <stdexcept>
 
+#include "linetally/base/currency.h"
 #include "linetally/database/list_rows.h"
 
 namespace lt {
 namespace {
 
-long double PlainAmount(const std::string& text) {
-  size_t used = 0;
-  const long double value = std::stold(text, &used);
-  if (used != text.size()) throw std::invalid_argument(text);
-  return value;
+std::string PlainAmount(const std::string& text) {
+  const auto shown = RoundDecimalText(text, 2);
+  if (!shown) throw std::invalid_argument(text);
+  return *shown;
 }
 
 // Row `index` of a table of the given lines.

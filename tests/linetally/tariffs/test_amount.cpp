@@ -54,6 +54,16 @@ TEST(StrToAmount, ResultIsTheSixByteRealOfTheNearestExtended) {
   EXPECT_EQ(StrToAmount("-0.5e1"), -5.0L);
 }
 
+TEST(StrToAmount, AmountTextRoundsOnceFromTheText) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"1.2516", "1.25"}, {"0.045", "0.04"},  {"0.055", "0.06"}, {"1.01499", "1.01"}, {"1,015", "1.02"},
+      {"1.2.5", "1.25"},  {"2.625", "2.62"},  {" 3 ", "3.00"},   {"1e-2", "0.01"},    {"-0.004", "0.00"},
+      {"-1.005", "-1.00"}, {".", "0.00"},     {",e5", "0.00"},   {"123456789012.345", "123456789012.34"},
+  };
+  for (auto [stored, shown] : cases) EXPECT_EQ(AmountText(stored, 2), shown) << stored;
+  EXPECT_THROW(AmountText("abc", 2), AmountConversionError);
+}
+
 TEST(StrToAmount, TextsThatDoNotConvertAreFatal) {
   for (const char* text : {"", " ", "1e", "--1", "0x10", "1 2", "abc", "1e+", "+", "-", "e5",
                            "1.5x", "inf", "nan", "1e99999"}) {
