@@ -201,11 +201,8 @@ void TfrmMain::LogSession(const SessionRecord& record) {
 void TfrmMain::ResetSessionDisplay() {
   SendMessageA(progressBar1, PBM_SETPOS, 0, 0);
   SetText(label2, "");
-  try {
-    totalCost = database.SumCost();
-  } catch (const ConversionError& error) {
-    ShowStandardError(Handle(), error.what());
-  }
+  // The total already follows every change of the records (a logged session refreshed it), so
+  // a cost it cannot read is not reported a second time here.
   UpdateStatusBar();
 }
 
