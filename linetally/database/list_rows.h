@@ -15,14 +15,16 @@ struct ListRow {
   bool hasNote = false;  // shows the note marker
 };
 
-// The Cost column's text of a stored amount (the cost field); may end the program on bad text.
+// Reads a stored amount (the cost field); may end the program on bad text.
+using AmountReader = std::function<long double(const std::string&)>;
+// The Cost column's text of a stored amount, read the same way.
 using CostText = std::function<std::string(const std::string&)>;
 
 // Builds the row of any record on demand, so a list of any length shows only what it paints.
 class ListRowBuilder {
  public:
-  ListRowBuilder(const RegionalFormats& formats, CostText costText)
-      : formats(formats), costText(std::move(costText)) {}
+  ListRowBuilder(const RegionalFormats& formats, AmountReader readAmount, CostText costText)
+      : formats(formats), readAmount(std::move(readAmount)), costText(std::move(costText)) {}
   // Row of record `index` (1-based); its date is empty when the record above starts on the same
   // date. Nothing when the record cannot be listed.
   std::optional<ListRow> Build(const RecordTable& table, size_t index) const;
@@ -31,6 +33,7 @@ class ListRowBuilder {
 
  private:
   const RegionalFormats& formats;
+  AmountReader readAmount;
   CostText costText;
 };
 

@@ -30,7 +30,7 @@ TfrmMain::TfrmMain(HWND applicationWindow)
       formats(ReadSystemFormats()),
       database(files, *this, formats, ProgramFolder()),
       checkpoint(files, formats, ProgramFolder()),
-      listRows(formats, [](const std::string& cost) { return AmountText(cost, 2); }),
+      listRows(formats, StrToAmount, [](const std::string& cost) { return AmountText(cost, 2); }),
       costStep(std::make_unique<TariffCostStep>(services, clock)),
       monitor(ras, clock, *costStep, *this) {}
 

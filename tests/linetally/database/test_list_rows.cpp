@@ -8,7 +8,14 @@
 namespace lt {
 namespace {
 
-std::string PlainAmount(const std::string& text) {
+long double PlainAmount(const std::string& text) {
+  size_t used = 0;
+  const long double value = std::stold(text, &used);
+  if (used != text.size()) throw std::invalid_argument(text);
+  return value;
+}
+
+std::string PlainCost(const std::string& text) {
   const auto shown = RoundDecimalText(text, 2);
   if (!shown) throw std::invalid_argument(text);
   return *shown;
@@ -23,7 +30,7 @@ std::optional<ListRow> RowOf(const ListRowBuilder& rows, const RecordLines& line
 
 TEST(ListRows, DateOnlyWhereItChangesFromTheRecordAbove) {
   const RegionalFormats formats = UsFormats();
-  ListRowBuilder rows(formats, PlainAmount);
+  ListRowBuilder rows(formats, PlainAmount, PlainCost);
   const RecordLines lines = {"07/12/2026 09:15:02,x,1958,Office link,1.2516,",
                              "07/12/2026 23:00:00,x,45,Home,0.045,note",
                              "08/12/2026 00:00:00,x,3600,Home,2.37,",
@@ -48,7 +55,7 @@ TEST(ListRows, DateOnlyWhereItChangesFromTheRecordAbove) {
 
 TEST(ListRows, SystemSeparatorsShowInDateAndTime) {
   const RegionalFormats formats = DayFirstFormats('.', '.');
-  ListRowBuilder rows(formats, PlainAmount);
+  ListRowBuilder rows(formats, PlainAmount, PlainCost);
   auto row = RowOf(rows, {"07.12.2026 09.15.02,x,5,A-B,0,"}, 1);
   ASSERT_TRUE(row);
   EXPECT_EQ(row->date, "07.12.2026");
@@ -58,7 +65,7 @@ TEST(ListRows, SystemSeparatorsShowInDateAndTime) {
 
 TEST(ListRows, RecordsThatCannotBeListed) {
   const RegionalFormats formats = UsFormats();
-  ListRowBuilder rows(formats, PlainAmount);
+  ListRowBuilder rows(formats, PlainAmount, PlainCost);
   const char* const unlistable[] = {"", "07/12/2026 09:15:02,x" /* truncated: no seconds field */,
                                     "12/13/2026 09:15:02,x,1,A,0,", "07/12/2026 09:15:02,x,1.5,A,0,"};
   for (const char* line : unlistable) {
