@@ -5,7 +5,7 @@
 namespace yb {
 
 std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : text) c = AsciiUpper(c);
   return text;
 }
 
@@ -109,13 +109,20 @@ bool ParseContentLine(const std::string& text, int number, ContentLine& c, std::
   return true;
 }
 
+namespace {
+
+// The character a backslash escape stands for: "\n" a line break, else the character itself.
+char Unescaped(char next) { return (next == 'n' || next == 'N') ? '\n' : next; }
+
+}  // namespace
+
 std::vector<std::string> TextValues(const std::string& value) {
   std::vector<std::string> values(1);
   for (std::size_t i = 0; i < value.size(); ++i) {
     const char ch = value[i];
     if (ch == '\\' && i + 1 < value.size()) {
       const char next = value[++i];
-      values.back() += (next == 'n' || next == 'N') ? '\n' : next;
+      values.back() += Unescaped(next);
     } else if (ch == ',') {
       values.emplace_back();
     } else {
@@ -126,10 +133,19 @@ std::vector<std::string> TextValues(const std::string& value) {
 }
 
 std::string TextValue(const std::string& value) {
-  const std::vector<std::string> parts = TextValues(value);
-  std::string joined = parts[0];
-  for (std::size_t i = 1; i < parts.size(); ++i) joined += "," + parts[i];
-  return joined;
+  // Escapes resolved, commas kept: what TextValues gives joined with ",".
+  std::string text;
+  text.reserve(value.size());
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    const char ch = value[i];
+    if (ch == '\\' && i + 1 < value.size()) {
+      const char next = value[++i];
+      text += Unescaped(next);
+    } else {
+      text += ch;
+    }
+  }
+  return text;
 }
 
 }  // namespace yb

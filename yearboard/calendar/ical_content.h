@@ -40,6 +40,8 @@ std::vector<std::string> TextValues(const std::string& value);
 // TEXT values of one property joined back with ",".
 std::string TextValue(const std::string& value);
 
+// Names are ASCII: upper case without the locale's tables.
+inline char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 std::string Upper(std::string text);
 // The parts between separators ("a,b," gives "a", "b", "").
 std::vector<std::string> Split(const std::string& text, char separator);

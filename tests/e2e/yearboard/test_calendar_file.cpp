@@ -24,7 +24,6 @@ class CalendarFile : public ::testing::Test {
  protected:
   void SetUp() override {
     year = CurrentYear();
-    App::RemoveCalendarClient();
     const std::string y = std::to_string(year);
     first = Ics("BEGIN:VEVENT\r\nUID:off\r\nDTSTART;VALUE=DATE:" + y + "0505\r\nSUMMARY:Day off\r\n"
                 "CATEGORIES:Holiday\r\nEND:VEVENT\r\n"
@@ -55,7 +54,29 @@ class CalendarFile : public ::testing::Test {
   std::string first;
 };
 
+// First: the others take the client out of the prefix.
+TEST_F(CalendarFile, FromTheClientToAFileAndBack) {
+  app.WriteCalendar({{Date(year, 6, 1), Date(year, 6, 2), "Client's", "Travel"}});
+  app.Start();
+  EXPECT_EQ(Text(app.Main()), "Yearboard");
+  PostMessageA(app.Main(), WM_SYSCOMMAND, IDM_OPENFILE, 0);
+  Choose("second.ics");
+  ASSERT_TRUE(WaitUntil([&] { return Text(app.Main()) == "Yearboard - second.ics"; }, 10000));
+  app.Settle();
+  HWND grid = app.Planner();
+  EXPECT_EQ(App::CellColor(grid, 8, app.DayColumn(8, 20)), 255u);
+  EXPECT_NE(App::CellColor(grid, 6, app.DayColumn(6, 1)), 65280u);
+  PostMessageA(app.Main(), WM_SYSCOMMAND, IDM_USECLIENT, 0);
+  ASSERT_TRUE(WaitUntil([&] { return Text(app.Main()) == "Yearboard"; }, 10000));
+  app.Settle();
+  // The client's master list again, and its appointment.
+  EXPECT_EQ(App::CellText(app.Categories(), 1, 0), "Holiday");
+  EXPECT_EQ(App::CellColor(grid, 6, app.DayColumn(6, 1)), 65280u);
+  EXPECT_EQ(Remembered(), "");
+}
+
 TEST_F(CalendarFile, OfferedAtStartUpOpenedAgainAndRemembered) {
+  App::RemoveCalendarClient();
   app.Launch();
   const auto offer = WaitForMessageBox(app.Program().Id(), 20000);
   ASSERT_TRUE(offer.has_value());
@@ -125,6 +146,7 @@ TEST_F(CalendarFile, AFileThatIsNotICalendarNamesItselfAndOffersAnother) {
   app.Folder().Write("notes.txt", "Subject,Start\r\nLunch,5/5/2026\r\n");
   WriteRegistryString(HKEY_CURRENT_USER, "Software\\Yearboard\\Calendar", "File",
                       app.Folder().File("notes.txt"));
+  App::RemoveCalendarClient();
   app.Launch();
   const auto box = WaitForMessageBox(app.Program().Id(), 20000);
   ASSERT_TRUE(box.has_value());
