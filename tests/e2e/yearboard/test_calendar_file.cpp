@@ -59,6 +59,14 @@ TEST_F(CalendarFile, FromTheClientToAFileAndBack) {
   app.WriteCalendar({{Date(year, 6, 1), Date(year, 6, 2), "Client's", "Travel"}});
   app.Start();
   EXPECT_EQ(Text(app.Main()), "Yearboard");
+  // The system menu holds the new command (Alt+Space opens it).
+  SetForegroundWindow(app.Main());
+  PostMessageA(app.Main(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  ASSERT_TRUE(WaitUntil([] { return OpenPopupMenu() != nullptr; }));
+  app.Settle();
+  Screenshot(nullptr, "yearboard_system_menu");
+  PressKey(OpenPopupMenu(), VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([] { return OpenPopupMenu() == nullptr; }));
   PostMessageA(app.Main(), WM_SYSCOMMAND, IDM_OPENFILE, 0);
   Choose("second.ics");
   ASSERT_TRUE(WaitUntil([&] { return Text(app.Main()) == "Yearboard - second.ics"; }, 10000));
