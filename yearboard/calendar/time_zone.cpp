@@ -100,8 +100,14 @@ long long TimeZone::WallFromUtc(long long utc) const {
 
 std::shared_ptr<const TimeZone> FindSystemZone(TimeZoneSystem& system, const std::string& tzid) {
   if (auto zone = system.FindWindowsZone(tzid)) return zone;
-  const std::string windowsName = WindowsZoneName(tzid);
-  return windowsName.empty() ? nullptr : system.FindWindowsZone(windowsName);
+  // Some exports put a path before the IANA name ("/mozilla.org/20050126_1/America/New_York").
+  for (std::size_t from = 0; from != std::string::npos;) {
+    const std::string windowsName = WindowsZoneName(tzid.substr(from));
+    if (!windowsName.empty()) return system.FindWindowsZone(windowsName);
+    const std::size_t slash = tzid.find('/', from);
+    from = slash == std::string::npos || tzid[0] != '/' ? std::string::npos : slash + 1;
+  }
+  return nullptr;
 }
 
 }  // namespace yb

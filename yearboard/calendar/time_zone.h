@@ -70,8 +70,8 @@ class TimeZoneSystem {
 // or "" when the table does not hold it.
 std::string WindowsZoneName(const std::string& ianaName);
 
-// A TZID that the file does not define: a Windows name as it is, else an IANA name through
-// the table; nullptr when the system has neither.
+// A TZID that the file does not define: a Windows name as it is, else an IANA name (also at
+// the end of a path) through the table; nullptr when the system has neither.
 std::shared_ptr<const TimeZone> FindSystemZone(TimeZoneSystem& system, const std::string& tzid);
 
 }  // namespace yb
