@@ -84,5 +84,44 @@ TEST(LongLog, ListsDeletesAndAppendsAtTheRightRows) {
   Screenshot(app.Main(), "linetally-long-log-appended");
 }
 
+// Bad input in a log of years: one message each, nothing lost.
+TEST(LongLog, ADamagedLineNearTheEndIsKeptAsideWhole) {
+  LongLog log = MakeLongLog(kRecords, "Office link");
+  log.lines[kRecords - 10] = log.lines[kRecords - 10].substr(0, 25);  // cut inside its end time
+  LinetallyApp app;
+  app.Folder().Write("Lnt.dat", log.Text());
+  app.Start();
+  AnswerSizeWarning(app);
+  auto box = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(box);
+  EXPECT_NE(box->text.find("Lnt.dat.damaged"), std::string::npos) << box->text;
+  Answer(*box, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return app.Folder().Exists("Lnt.dat.damaged"); }));
+  EXPECT_EQ(app.Folder().Read("Lnt.dat.damaged"), log.Text());
+  EXPECT_EQ(ListViewCount(app.Control(IDC_LISTVIEW1)), 0);
+  EXPECT_EQ(app.Panel(2), TotalPanel(0));
+}
+
+TEST(LongLog, AnUnreadableCostInTheMiddleGivesOneMessageAndTheRestIsListed) {
+  LongLog log = MakeLongLog(kRecords, "Office link");
+  const std::string line = log.lines[kRecords / 2];
+  log.lines[kRecords / 2] = line.substr(0, line.rfind(',', line.size() - 2) + 1) + "1.2.5,";
+  LinetallyApp app;
+  app.Folder().Write("Lnt.dat", log.Text());
+  app.Start();
+  AnswerSizeWarning(app);
+  auto box = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, "'1.2.5' is not a valid floating point value");
+  Answer(*box, IDOK);
+  HWND list = app.Control(IDC_LISTVIEW1);
+  ASSERT_TRUE(WaitUntil([&] { return ListViewCount(list) == kRecords; }));
+  EXPECT_EQ(ListViewText(list, kRecords / 2, 4), "1.25") << "the list reads either decimal point";
+  EXPECT_EQ(RowAt(list, kRecords - 1)[3], RowOf(log.lines[kRecords - 1])[3]);
+  EXPECT_EQ(app.Panel(2), TotalPanel(0)) << "the total keeps its value";
+  EXPECT_FALSE(FindMessageBox(app.Program().Id())) << "one message";
+  EXPECT_EQ(app.WorkingFile(), log.Text());
+}
+
 }  // namespace
 }  // namespace e2e
