@@ -84,6 +84,8 @@ LRESULT TfrmMain::OnNotify(const NMHDR& header) {
   if (header.hwndFrom == listView1 && (header.code == LVN_ODFINDITEMA || header.code == LVN_ODFINDITEMW)) return -1;
   if (header.hwndFrom == listView1 && header.code == LVN_GETDISPINFOA)
     ListView1GetDispInfo(const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(header)).item);
+  if (header.hwndFrom == listView1 && (header.code == LVN_ITEMCHANGED || header.code == LVN_ODSTATECHANGED))
+    listSelection.Changed(header);
   if (header.hwndFrom == listView1 && header.code == NM_CLICK) ListView1Click();
   if (header.hwndFrom == listView1 && header.code == NM_RCLICK) ListView1Click();
   if (header.hwndFrom == listView1 && header.code == NM_DBLCLK) ListView1DblClick();

@@ -47,6 +47,7 @@ void TfrmMain::CreateControls() {
   ListView_SetExtendedListViewStyle(listView1, LVS_EX_FULLROWSELECT);
   ListView_SetImageList(listView1, imageList1, LVSIL_STATE);
   ListView_SetCallbackMask(listView1, LVIS_STATEIMAGEMASK);  // the note marker comes with the row
+  listSelection.Attach(listView1);
   const ListColumn columns[] = {{"Date", 96, LVCFMT_LEFT},
                                 {"Time", 50, LVCFMT_LEFT},
                                 {"Service", 174, LVCFMT_LEFT},

@@ -47,6 +47,7 @@ void TfrmMain::UpdateListBox(size_t from, bool save) {
 void TfrmMain::ClearList() {
   // No rows also means nothing selected or focused; cheaper than deselecting every row.
   ListView_SetItemCountEx(listView1, 0, 0);
+  listSelection.Clear();
 }
 
 void TfrmMain::ListRecords(bool save) {
@@ -95,7 +96,10 @@ LRESULT CALLBACK TfrmMain::ListViewProcedure(HWND hwnd, UINT message, WPARAM wPa
       ShowStandardError(self->Handle(), error.what());
     }
   }
-  return CallWindowProcA(self->listViewDefault, hwnd, message, wParam, lParam);
+  const std::vector<int> deselected = self->listSelection.Prepare(message, wParam, lParam);
+  const LRESULT result = CallWindowProcA(self->listViewDefault, hwnd, message, wParam, lParam);
+  self->listSelection.Restore(deselected);
+  return result;
 }
 
 void TfrmMain::ListView1KeyPress(char c) { monitor.KeyTyped(c); }

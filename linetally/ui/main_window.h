@@ -22,6 +22,7 @@
 #include "linetally/monitor/session_monitor.h"
 #include "linetally/tariffs/call_cost.h"
 #include "linetally/ui/application_dialog.h"
+#include "linetally/ui/list_selection.h"
 #include "linetally/ui/main_tray.h"
 #include "linetally/ui/options_dialog.h"
 #include "linetally/ui/preferences_host.h"
@@ -164,6 +165,7 @@ class TfrmMain : public Window,
   HWND toolBar1 = nullptr, button1 = nullptr, listView1 = nullptr, label1 = nullptr, label2 = nullptr;
   HWND statusBar1 = nullptr, progressBar1 = nullptr;
   WNDPROC listViewDefault = nullptr;
+  ListSelection listSelection;
   bool popupForSeveralRows = false;
 
   Preferences preferences;  // ConfirmDeletes, the currency text and the other flags

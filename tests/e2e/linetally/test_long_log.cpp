@@ -6,6 +6,9 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+#include <functional>
+
 namespace e2e {
 namespace {
 
@@ -82,6 +85,45 @@ TEST(LongLog, ListsDeletesAndAppendsAtTheRightRows) {
   EXPECT_EQ(RowAt(list, kRecords - 2), expected) << "a new day's first row shows its date";
   SendMessageA(list, LVM_ENSUREVISIBLE, kRecords - 2, FALSE);
   Screenshot(app.Main(), "linetally-long-log-appended");
+}
+
+std::vector<int> Selected(HWND list) {
+  std::vector<int> rows;
+  for (int row = -1; (row = int(SendMessageA(list, LVM_GETNEXTITEM, WPARAM(row), LVNI_SELECTED))) >= 0;)
+    rows.push_back(row);
+  return rows;
+}
+
+void ClickRow(HWND list, int row) {
+  RECT bounds{LVIR_BOUNDS, 0, 0, 0};
+  const auto out = SendWithRemoteBuffer(list, LVM_GETITEMRECT, WPARAM(row), sizeof bounds, nullptr, &bounds);
+  memcpy(&bounds, out.data(), sizeof bounds);
+  ClickAt(list, 200, (bounds.top + bounds.bottom) / 2);
+}
+
+TEST(LongLog, ClicksAndMoveKeysSelectOneRowAsUsual) {
+  LinetallyApp app;
+  app.Folder().Write("Lnt.dat", MakeLongLog(kRecords, "Office link").Text());
+  app.Start();
+  AnswerSizeWarning(app);
+  HWND list = app.Control(IDC_LISTVIEW1);
+  ASSERT_TRUE(WaitUntil([&] { return ListViewCount(list) == kRecords; }));
+  ListViewSelect(list, {0, 2});
+  const struct {
+    const char* step;
+    std::function<void()> act;
+    std::vector<int> selected;
+  } steps[] = {
+      {"click on row 2", [&] { ClickRow(list, 1); }, {1}},
+      {"Down", [&] { PressKey(list, VK_DOWN); }, {2}},
+      {"Home", [&] { PressKey(list, VK_HOME); }, {0}},
+      {"Up on the first row", [&] { PressKey(list, VK_UP); }, {0}},
+      {"End", [&] { PressKey(list, VK_END); }, {kRecords - 1}},
+  };
+  for (const auto& step : steps) {
+    step.act();
+    EXPECT_TRUE(WaitUntil([&] { return Selected(list) == step.selected; })) << step.step;
+  }
 }
 
 // Bad input in a log of years: one message each, nothing lost.
