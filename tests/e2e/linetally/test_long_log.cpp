@@ -34,12 +34,17 @@ void AnswerSizeWarning(LinetallyApp& app) {
   Answer(*box, IDOK);
 }
 
+// Starts the program on the log and answers the size warning.
+void StartWith(LinetallyApp& app, const std::string& log) {
+  app.Folder().Write("Lnt.dat", log);
+  app.Start();
+  AnswerSizeWarning(app);
+}
+
 TEST(LongLog, ListsDeletesAndAppendsAtTheRightRows) {
   const LongLog log = MakeLongLog(kRecords, "Office link");
   LinetallyApp app;
-  app.Folder().Write("Lnt.dat", log.Text());
-  app.Start();
-  AnswerSizeWarning(app);
+  StartWith(app, log.Text());
   HWND list = app.Control(IDC_LISTVIEW1);
   ASSERT_TRUE(WaitUntil([&] { return ListViewCount(list) == kRecords; })) << ListViewCount(list);
   ASSERT_TRUE(WaitUntil([&] { return app.Panel(2) == TotalPanel(log.totalCents); })) << app.Panel(2);
@@ -103,9 +108,7 @@ void ClickRow(HWND list, int row) {
 
 TEST(LongLog, ClicksAndMoveKeysSelectOneRowAsUsual) {
   LinetallyApp app;
-  app.Folder().Write("Lnt.dat", MakeLongLog(kRecords, "Office link").Text());
-  app.Start();
-  AnswerSizeWarning(app);
+  StartWith(app, MakeLongLog(kRecords, "Office link").Text());
   HWND list = app.Control(IDC_LISTVIEW1);
   ASSERT_TRUE(WaitUntil([&] { return ListViewCount(list) == kRecords; }));
   ListViewSelect(list, {0, 2});
@@ -131,9 +134,7 @@ TEST(LongLog, ADamagedLineNearTheEndIsKeptAsideWhole) {
   LongLog log = MakeLongLog(kRecords, "Office link");
   log.lines[kRecords - 10] = log.lines[kRecords - 10].substr(0, 25);  // cut inside its end time
   LinetallyApp app;
-  app.Folder().Write("Lnt.dat", log.Text());
-  app.Start();
-  AnswerSizeWarning(app);
+  StartWith(app, log.Text());
   auto box = WaitForMessageBox(app.Program().Id());
   ASSERT_TRUE(box);
   EXPECT_NE(box->text.find("Lnt.dat.damaged"), std::string::npos) << box->text;
@@ -149,9 +150,7 @@ TEST(LongLog, AnUnreadableCostInTheMiddleGivesOneMessageAndTheRestIsListed) {
   const std::string line = log.lines[kRecords / 2];
   log.lines[kRecords / 2] = line.substr(0, line.rfind(',', line.size() - 2) + 1) + "1.2.5,";
   LinetallyApp app;
-  app.Folder().Write("Lnt.dat", log.Text());
-  app.Start();
-  AnswerSizeWarning(app);
+  StartWith(app, log.Text());
   auto box = WaitForMessageBox(app.Program().Id());
   ASSERT_TRUE(box);
   EXPECT_EQ(box->text, "'1.2.5' is not a valid floating point value");
