@@ -1,5 +1,6 @@
 // The monthly summary: opened from the Edit menu and with Ctrl+M, its periods, the billing day and budget it
-// stores (a bad day refused), Esc, and the over-budget warning given once a period.
+// stores (a bad day refused, a wrong-typed value read as none), Esc, and the over-budget warning
+// given once a period.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -125,6 +126,21 @@ TEST(Summary, ASessionOverTheBudgetIsToldOncePerPeriod) {
   Sleep(500);
   EXPECT_FALSE(FindMessageBox(app.Program().Id())) << "told once a period";
   EXPECT_EQ(SummaryRows(form).at(0).at(1), "2");
+}
+
+TEST(Summary, AWrongTypedBudgetReadsAsNoneWithOneMessage) {
+  LinetallyApp app;
+  WriteRegistry(HKEY_CURRENT_USER, kLinetallyKey, "editBudget", REG_DWORD, {10, 0, 0, 0});
+  app.Start();
+  auto box = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(box) << "the wrong type goes unsaid";
+  EXPECT_EQ(box->text, "Invalid data type for 'editBudget'\rThe billing periods start on day 1 and no budget is set.");
+  Answer(*box, IDOK);
+  HWND form = OpenSummaryFromTheMenu(app);
+  ASSERT_TRUE(form);
+  EXPECT_FALSE(FindMessageBox(app.Program().Id())) << "one message";
+  EXPECT_EQ(Text(GetDlgItem(form, IDC_EDITBUDGET)), "");
+  EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, kLinetallyKey, "editBudget")->type, DWORD(REG_DWORD)) << "left as it was";
 }
 
 }  // namespace
