@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <unordered_map>
 
 namespace yb {
 namespace {
@@ -17,7 +17,8 @@ constexpr long long kZoneMargin = 2 * kSecondsPerDay;
 
 IcalCalendar::IcalCalendar(CalendarFile calendarFile, std::shared_ptr<const TimeZone> localZone)
     : file(std::move(calendarFile)), local(std::move(localZone)) {
-  std::map<std::string, std::size_t> seriesByUid;  // index into entries, or npos when cancelled
+  std::unordered_map<std::string, std::size_t> seriesByUid;  // index into entries, or kCancelled
+  seriesByUid.reserve(file.events.size());
   constexpr std::size_t kCancelled = static_cast<std::size_t>(-1);
   for (std::size_t i = 0; i < file.events.size(); ++i) {
     const CalendarEvent& e = file.events[i];
