@@ -1,6 +1,6 @@
-// The monthly summary: opened from the Edit menu and with Ctrl+M, its periods, the billing day and budget it
-// stores (a bad day refused, a wrong-typed value read as none), Esc, and the over-budget warning
-// given once a period.
+// The monthly summary: opened from the Edit menu and with Ctrl+M, its periods, the billing day
+// and budget it stores (a bad day refused, a wrong-typed value read as none), following a delete
+// and a logged session, Esc, and the over-budget warning given once a period.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -86,6 +86,15 @@ TEST(Summary, ListsThePeriodsAndKeepsTheBillingDayAndBudget) {
   EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, kLinetallyKey, "editBudget")->AsString(), "");
   const std::vector<std::string> regrouped{lastPeriod, "3", "001:01:30", "\xA3" "3.75"};
   EXPECT_TRUE(WaitUntil([&] { return SummaryRows(form).back() == regrouped; }));
+
+  // Deleting last month's session from the main window shows here at once.
+  ListViewSelect(app.Control(IDC_LISTVIEW1), {0});
+  PostCommand(app.Main(), IDM_DELETE1);
+  auto question = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(question);
+  Answer(*question, IDYES);
+  const std::vector<std::string> afterDelete{lastPeriod, "2", "000:01:30", "\xA3" "1.75"};
+  EXPECT_TRUE(WaitUntil([&] { return SummaryRows(form).back() == afterDelete; })) << "the summary follows a delete";
 
   PressKey(GetDlgItem(form, IDC_SUMMARYLIST), VK_ESCAPE);
   EXPECT_TRUE(WaitUntil([&] { return !Visible(form); })) << "Esc closes the summary";
