@@ -1,5 +1,6 @@
 #include "yearboard/calendar/rule_text.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "yearboard/base/ole_date.h"
@@ -32,10 +33,17 @@ std::string JoinWords(const std::vector<std::string>& words) {
   return text;
 }
 
-std::string Days(const std::vector<int>& days, const char* what) {
+// "on day 2 and 15", "on day 1 and the last day", "in week 20".
+std::string Days(const std::vector<int>& values, const char* preposition, const std::string& unit) {
+  const bool allPositive = std::all_of(values.begin(), values.end(), [](int v) { return v > 0; });
   std::vector<std::string> words;
-  for (int d : days) words.push_back(d > 0 ? std::to_string(d) : Ordinal(d));
-  return std::string(what) + " " + JoinWords(words);
+  for (int v : values) {
+    if (allPositive)
+      words.push_back(std::to_string(v));
+    else
+      words.push_back(v > 0 ? unit + " " + std::to_string(v) : "the " + Ordinal(v) + " " + unit);
+  }
+  return std::string(preposition) + " " + (allPositive ? unit + " " : "") + JoinWords(words);
 }
 
 }  // namespace
@@ -54,9 +62,9 @@ std::string DescribeRule(const RecurrenceRule& rule, const Formats& formats) {
     for (int m : rule.byMonth) months.push_back(MonthName(m, formats));
     parts.push_back("in " + JoinWords(months));
   }
-  if (!rule.byWeekNo.empty()) parts.push_back(Days(rule.byWeekNo, "in week"));
-  if (!rule.byYearDay.empty()) parts.push_back(Days(rule.byYearDay, "on day") + " of the year");
-  if (!rule.byMonthDay.empty()) parts.push_back(Days(rule.byMonthDay, "on day"));
+  if (!rule.byWeekNo.empty()) parts.push_back(Days(rule.byWeekNo, "in", "week"));
+  if (!rule.byYearDay.empty()) parts.push_back(Days(rule.byYearDay, "on", "day") + " of the year");
+  if (!rule.byMonthDay.empty()) parts.push_back(Days(rule.byMonthDay, "on", "day"));
   if (!rule.byDay.empty()) {
     std::vector<std::string> days;
     for (const WeekdayRule& d : rule.byDay) {
@@ -65,12 +73,12 @@ std::string DescribeRule(const RecurrenceRule& rule, const Formats& formats) {
     }
     parts.push_back("on " + JoinWords(days));
   }
+  for (const std::string& part : parts) text += " " + part;
   if (!rule.bySetPos.empty()) {
     std::vector<std::string> positions;
     for (int p : rule.bySetPos) positions.push_back(Ordinal(p));
-    parts.push_back("the " + JoinWords(positions) + " of these");
+    text += ", the " + JoinWords(positions) + " of these";
   }
-  for (const std::string& part : parts) text += " " + part;
   if (rule.count) text += ", " + std::to_string(rule.count) + (rule.count == 1 ? " time" : " times");
   if (rule.until) {
     const IcalTime& u = *rule.until;

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "yearboard/calendar/recurrence.h"
+#include "yearboard/calendar/rule_text.h"
 
 namespace yb {
 namespace {
@@ -151,6 +152,24 @@ TEST(Recurrence, RefusesRulesItCannotHonour) {
         "FREQ=MONTHLY;BYYEARDAY=1", "FREQ=MONTHLY;BYWEEKNO=1", "FREQ=WEEKLY;BYMONTHDAY=1",
         "FREQ=YEARLY;BYWEEKNO=1;BYDAY=1MO", "FREQ=DAILY;UNTIL=1999", "FREQ=MONTHLY;BYSETPOS=0"})
     EXPECT_THROW(ParseRecurrenceRule(bad), std::invalid_argument) << bad;
+}
+
+TEST(Recurrence, RulesInWords) {
+  const struct {
+    const char* rule;
+    const char* words;
+  } cases[] = {
+      {"FREQ=WEEKLY;INTERVAL=2;BYDAY=MO", "Every 2 weeks on Monday"},
+      {"FREQ=MONTHLY;BYDAY=1FR,-1SU", "Every month on the first Friday and the last Sunday"},
+      {"FREQ=MONTHLY;BYMONTHDAY=2,15;COUNT=10", "Every month on day 2 and 15, 10 times"},
+      {"FREQ=MONTHLY;BYMONTHDAY=1,-3", "Every month on day 1 and the 3rd to last day"},
+      {"FREQ=YEARLY;BYMONTH=11;BYDAY=4TH", "Every year in November on the fourth Thursday"},
+      {"FREQ=YEARLY;BYWEEKNO=20;BYDAY=MO", "Every year in week 20 on Monday"},
+      {"FREQ=DAILY;UNTIL=19971224T000000Z", "Every day, until 12/24/1997"},
+      {"FREQ=MONTHLY;BYDAY=MO,TU,WE,TH,FR;BYSETPOS=-2",
+       "Every month on Monday, Tuesday, Wednesday, Thursday and Friday, the second to last of these"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DescribeRule(ParseRecurrenceRule(c.rule), Formats{}), c.words) << c.rule;
 }
 
 }  // namespace
