@@ -100,7 +100,7 @@ long long TimeZone::WallFromUtc(long long utc) const {
 
 std::shared_ptr<const TimeZone> FindSystemZone(TimeZoneSystem& system, const std::string& tzid) {
   if (auto zone = system.FindWindowsZone(tzid)) return zone;
-  // Some exports put a path before the IANA name ("/mozilla.org/20050126_1/America/New_York").
+  // Some exports put a path before the IANA name ("/example.org/20050126_1/America/New_York").
   for (std::size_t from = 0; from != std::string::npos;) {
     const std::string windowsName = WindowsZoneName(tzid.substr(from));
     if (!windowsName.empty()) return system.FindWindowsZone(windowsName);

@@ -66,7 +66,7 @@ TEST(IcalTimeZones, TimesLandOnTheMachinesClock) {
       // 21:00 in New York is 03:00 the next day here, whichever way the zone is named.
       {"DTSTART;TZID=America/New_York:20260115T210000", "2026-01-16 03:00"},
       {"DTSTART;TZID=Eastern Standard Time:20260115T210000", "2026-01-16 03:00"},
-      {"DTSTART;TZID=/mozilla.org/20050126_1/America/New_York:20260115T210000", "2026-01-16 03:00"},
+      {"DTSTART;TZID=/example.org/20050126_1/America/New_York:20260115T210000", "2026-01-16 03:00"},
       {"DTSTART;TZID=\"New York\":20260115T210000", "2026-01-16 03:00"},
       {"DTSTART;TZID=New York:20260715T210000", "2026-07-16 03:00"},
       // 8 March: New York already on summer time, Europe not yet.
