@@ -1,7 +1,6 @@
 #include "yearboard/calendar/ical_reader.h"
 
 #include <algorithm>
-#include <cctype>
 #include <functional>
 #include <map>
 
