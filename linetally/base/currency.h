@@ -35,7 +35,6 @@ class Currency {
     raw += other.raw;
     return *this;
   }
-  friend constexpr Currency operator-(Currency a, Currency b) { return Currency(a.raw - b.raw); }
   Currency& operator-=(Currency other) {
     raw -= other.raw;
     return *this;

@@ -15,16 +15,11 @@ void PeriodTotals::SetBillingDay(int day, const RecordTable& table) {
   for (size_t k = 1; k <= table.Count(); ++k) Apply(table.Row(k), 1);
 }
 
-std::optional<PeriodIndex> PeriodTotals::PeriodOfRecord(const RecordFields& fields) const {
-  const auto start = ParseRecordDateTime(fields[0], formats);
-  if (!start) return std::nullopt;
-  return PeriodOf(*start, billingDay);
-}
-
 void PeriodTotals::Apply(const RecordFields& fields, int sign) {
-  const auto period = PeriodOfRecord(fields);
-  if (!period) return;
-  PeriodTotal& total = periods[*period];
+  const auto start = ParseRecordDateTime(fields[0], formats);
+  if (!start) return;
+  const PeriodIndex period = PeriodOf(*start, billingDay);
+  PeriodTotal& total = periods[period];
   const Currency cost = Currency::Parse(fields[4]).value_or(Currency());
   total.sessions += sign;
   total.seconds += sign * int64_t(ParseRecordInteger(fields[2]).value_or(0));
@@ -32,7 +27,7 @@ void PeriodTotals::Apply(const RecordFields& fields, int sign) {
     total.cost += cost;
   else
     total.cost -= cost;
-  if (total.sessions <= 0) periods.erase(*period);
+  if (total.sessions <= 0) periods.erase(period);
 }
 
 PeriodTotal PeriodTotals::Of(PeriodIndex period) const {

@@ -5,7 +5,6 @@
 // counts in the period in which it started.
 #include <cstdint>
 #include <map>
-#include <optional>
 
 #include "linetally/base/currency.h"
 #include "linetally/base/date_time.h"
@@ -25,7 +24,6 @@ inline int PeriodYear(PeriodIndex period) { return (period - (PeriodMonth(period
 struct PeriodTotal {
   int64_t sessions = 0, seconds = 0;
   Currency cost;
-  friend bool operator==(const PeriodTotal&, const PeriodTotal&) = default;
 };
 
 // A RecordObserver of the record table, beside the log's running totals.
@@ -42,8 +40,6 @@ class PeriodTotals : public RecordObserver {
   void RecordRemoved(const RecordFields& fields) override { Apply(fields, -1); }
   void RecordsCleared() override { periods.clear(); }
 
-  // The period the record's start falls in, if it reads.
-  std::optional<PeriodIndex> PeriodOfRecord(const RecordFields& fields) const;
   PeriodTotal Of(PeriodIndex period) const;
   // Periods that hold sessions, oldest first.
   const std::map<PeriodIndex, PeriodTotal>& All() const { return periods; }

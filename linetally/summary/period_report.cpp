@@ -13,7 +13,7 @@ std::vector<SummaryRow> SummaryRows(const PeriodTotals& totals, PeriodIndex curr
                                     const std::string& symbol) {
   auto row = [&](PeriodIndex period, const PeriodTotal& total) {
     return SummaryRow{PeriodName(period, formats), std::to_string(total.sessions), DurationText(total.seconds),
-                      MoneyText(symbol, total.cost, 2), period == current};
+                      MoneyText(symbol, total.cost, 2)};
   };
   std::vector<SummaryRow> rows;
   const auto& all = totals.All();

@@ -16,7 +16,6 @@ std::string PeriodName(PeriodIndex period, const RegionalFormats& formats);
 
 struct SummaryRow {
   std::string period, sessions, duration, cost;
-  bool current = false;
 };
 // The periods that hold sessions and the current one, newest first. Duration as the session
 // list shows it, cost as money with two decimals.
