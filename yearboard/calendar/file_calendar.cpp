@@ -129,18 +129,19 @@ FileCalendar::FileCalendar(std::string path, TimeZoneSystem& zones, ItemViewer& 
 
 FileCalendar::~FileCalendar() = default;
 
-void FileCalendar::Reload() {
+bool FileCalendar::Reload() {
   std::ifstream in(path, std::ios::binary);
   if (!in.is_open()) throw CalendarFileError("The calendar file " + path + " cannot be opened.");
   std::ostringstream text;
   text << in.rdbuf();
   if (in.bad()) throw CalendarFileError("The calendar file " + path + " cannot be read.");
   std::string bytes = std::move(text).str();
-  if (state->calendar && bytes == state->text) return;
+  if (state->calendar && bytes == state->text) return false;
   try {
     auto calendar = std::make_shared<const IcalCalendar>(ReadCalendar(bytes, zones, decode), zones.LocalZone());
     state->calendar = std::move(calendar);
     state->text = std::move(bytes);
+    return true;
   } catch (const CalendarFileError& e) {
     throw CalendarFileError("The calendar file " + path + " cannot be read: " + e.what() + ".");
   }

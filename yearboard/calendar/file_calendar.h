@@ -34,8 +34,9 @@ class FileCalendar {
                TextDecoder decode = {});
   ~FileCalendar();
 
-  // Reads the file again; throws CalendarFileError with a message that names the file.
-  void Reload();
+  // Reads the file again; true when its events were read anew, false when it is unchanged.
+  // Throws CalendarFileError with a message that names the file.
+  bool Reload();
   const std::string& Path() const { return path; }
   std::size_t SkippedEvents() const;
   // The file's category names in order of first appearance, each followed by ";".

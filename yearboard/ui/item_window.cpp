@@ -45,18 +45,20 @@ ItemWindows::ItemWindows(const Formats& formats) : formats(formats) {
   RegisterClassA(&cls);
 }
 
-ItemWindows::~ItemWindows() {
-  for (const auto& [key, hwnd] : open) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd);
-  }
-}
+ItemWindows::~ItemWindows() { CloseAll(); }
 
 void ItemWindows::Show(const ItemDetails& item) {
   const auto known = open.find(item.key);
   HWND hwnd = known != open.end() && IsWindow(known->second) ? known->second : Create(item);
   ShowWindow(hwnd, SW_SHOWNORMAL);
   SetForegroundWindow(hwnd);
+}
+
+void ItemWindows::CloseAll() {
+  // Taken out first: each window leaves the list as it is destroyed.
+  std::map<std::string, HWND> closing;
+  closing.swap(open);
+  for (const auto& [key, hwnd] : closing) DestroyWindow(hwnd);
 }
 
 bool ItemWindows::PreTranslate(MSG& msg) {

@@ -2,7 +2,7 @@
 // The item window: one appointment of a calendar file, read-only (subject, start, end,
 // location, categories, the series' rule in words and the description), closed with Esc or
 // its Close button. One window per item; showing an item that is open brings it forward. The
-// windows are owned by the planner window and end with it.
+// windows are owned by the planner window and end with it, or when their calendar is replaced.
 #include <windows.h>
 
 #include <map>
@@ -24,6 +24,9 @@ class ItemWindows : public ItemViewer {
 
   void SetOwner(HWND window) { owner = window; }
   void Show(const ItemDetails& item) override;
+  // Closes every item window: their calendar was replaced or read again, and an item's key
+  // may now name another appointment.
+  void CloseAll();
   // Keyboard navigation (Tab, Esc) of an item window; true when the message was taken.
   bool PreTranslate(MSG& msg);
 

@@ -28,10 +28,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   }
   choice.Remember(*calendar);
   FirstDayOfWeek = 2;
-  frmYearPlanner form(std::move(*calendar), choice, settings, formats);
+  frmYearPlanner form(std::move(*calendar), choice, items, settings, formats);
   try {
     form.Load();
-    items.SetOwner(form.Handle());
     form.Show();
     form.PreparePlanner();
     SYSTEMTIME now;

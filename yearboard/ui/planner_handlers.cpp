@@ -35,7 +35,7 @@ void frmYearPlanner::ShowYear(int iintYear) {
     // Read before the grid is touched, so a file that went bad leaves the year as it was.
     try {
       WaitCursor wait;
-      calendar.file->Reload();
+      if (calendar.file->Reload()) items.CloseAll();
     } catch (const CalendarFileError& error) {
       if (auto other = choice.OfferAnother(hwnd, error.what())) UseCalendar(std::move(*other), iintYear);
       return;
@@ -64,6 +64,7 @@ void frmYearPlanner::UseCalendar(ShownCalendar next, int iintYear) {
   }
   planner.CategoryList.reset();
   calendar.session->Release();
+  items.CloseAll();
   calendar = std::move(next);
   choice.Remember(calendar);
   ShowCalendarChoice();

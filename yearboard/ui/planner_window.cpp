@@ -40,10 +40,11 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
 
 }  // namespace
 
-frmYearPlanner::frmYearPlanner(ShownCalendar calendar, CalendarChoice& choice, SettingsStore& settings,
-                               const Formats& formats)
+frmYearPlanner::frmYearPlanner(ShownCalendar calendar, CalendarChoice& choice, ItemWindows& items,
+                               SettingsStore& settings, const Formats& formats)
     : calendar(std::move(calendar)),
       choice(choice),
+      items(items),
       settings(settings),
       planner(*this, formats),
       flxPlanner(planner.flxPlanner),
@@ -87,6 +88,7 @@ void frmYearPlanner::Load() {
                          outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance,
                          this);
   if (!hwnd) throw std::runtime_error("The planner window could not be created");
+  items.SetOwner(hwnd);
   HMENU system = GetSystemMenu(hwnd, FALSE);
   AppendMenuA(system, MF_SEPARATOR, 0, nullptr);
   AppendMenuA(system, MF_STRING, IDM_OPENFILE, "Open Calendar File...\tCtrl+O");

@@ -17,18 +17,20 @@
 #include "yearboard/grid/grid_window_win32.h"
 #include "yearboard/model/year_planner.h"
 #include "yearboard/ui/calendar_choice.h"
+#include "yearboard/ui/item_window.h"
 
 namespace yb {
 
 class frmYearPlanner : public PlannerView {
  public:
-  frmYearPlanner(ShownCalendar calendar, CalendarChoice& choice, SettingsStore& settings,
-                 const Formats& formats);
+  frmYearPlanner(ShownCalendar calendar, CalendarChoice& choice, ItemWindows& items,
+                 SettingsStore& settings, const Formats& formats);
   ~frmYearPlanner() override;
   frmYearPlanner(const frmYearPlanner&) = delete;
   frmYearPlanner& operator=(const frmYearPlanner&) = delete;
 
-  // Creates the window and its controls and runs Form_Load; the window stays hidden.
+  // Creates the window and its controls, owner of the item windows, and runs Form_Load; the
+  // window stays hidden.
   void Load();
   void Show();
   HWND Handle() const { return hwnd; }
@@ -37,7 +39,7 @@ class frmYearPlanner : public PlannerView {
   void ShowYear(int iintYear);
   void Form_KeyUp(int keyCode, bool shift, bool ctrl, bool alt);
   // Shows another calendar at that year: colours saved, categories rebuilt, the choice
-  // remembered.
+  // remembered, the old calendar's item windows closed.
   void UseCalendar(ShownCalendar next, int iintYear);
 
   // PlannerView
@@ -79,6 +81,7 @@ class frmYearPlanner : public PlannerView {
 
   ShownCalendar calendar;
   CalendarChoice& choice;
+  ItemWindows& items;
   SettingsStore& settings;
   SystemTextCase textCase;  // before the category table that compares through it
   YearPlanner planner;

@@ -1,6 +1,7 @@
 // Yearboard over an iCalendar file of its own: offered when the calendar client is missing,
 // opened again with Ctrl+O, remembered for the next start, read again with F5; its items open
-// in Yearboard's item window; faulty events and files are reported. (Its own driver: it
+// in Yearboard's item window, which closes when its calendar is replaced or read again; faulty
+// events and files are reported. (Its own driver: it
 // unregisters the client in its prefix.)
 #include <gtest/gtest.h>
 
@@ -36,7 +37,9 @@ class CalendarFile : public ::testing::Test {
     app.Folder().Write("first.ics", first);
     app.Folder().Write("second.ics",
                        Ics("BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:" + y + "0820\r\nSUMMARY:Trip\r\n"
-                           "CATEGORIES:Travel,Work\r\nEND:VEVENT\r\n"));
+                           "CATEGORIES:Travel,Work\r\nEND:VEVENT\r\n"
+                           "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:" + y + "0707\r\nSUMMARY:Picnic\r\n"
+                           "CATEGORIES:Travel\r\nEND:VEVENT\r\n"));
   }
   void TearDown() override {
     if (app.Program().Running()) app.Close();
@@ -74,9 +77,14 @@ TEST_F(CalendarFile, FromTheClientToAFileAndBack) {
   HWND grid = app.Planner();
   EXPECT_EQ(App::CellColor(grid, 8, app.DayColumn(8, 20)), 255u);
   EXPECT_NE(App::CellColor(grid, 6, app.DayColumn(6, 1)), 65280u);
+  App::DoubleClickCell(grid, 8, app.DayColumn(8, 20));
+  ASSERT_TRUE(WaitUntil([&] { return ItemWindow("Trip - Appointment") != nullptr; }, 10000));
+  HWND item = ItemWindow("Trip - Appointment");
   PostMessageA(app.Main(), WM_SYSCOMMAND, IDM_USECLIENT, 0);
   ASSERT_TRUE(WaitUntil([&] { return Text(app.Main()) == "Yearboard"; }, 10000));
   app.Settle();
+  // The file's item window went with the file.
+  EXPECT_FALSE(IsWindow(item));
   // The client's master list again, and its appointment.
   EXPECT_EQ(App::CellText(app.Categories(), 1, 0), "Holiday");
   EXPECT_EQ(App::CellColor(grid, 6, app.DayColumn(6, 1)), 65280u);
@@ -121,17 +129,30 @@ TEST_F(CalendarFile, OfferedAtStartUpOpenedAgainAndRemembered) {
   PressKey(Child(item, IDCANCEL), VK_ESCAPE);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(item); }));
 
-  // F5 reads the file again.
+  // F5 reads the file again and closes the item window open on it. Its appointment changed in
+  // place (the same event and start), so only a new window shows it rightly.
+  App::DoubleClickCell(grid, 5, app.DayColumn(5, 5));
+  ASSERT_TRUE(WaitUntil([&] { return ItemWindow("Day off - Appointment") != nullptr; }, 10000));
+  item = ItemWindow("Day off - Appointment");
   const std::string y = std::to_string(year);
   app.Folder().Write("first.ics",
-                     Ics("BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:" + y + "0707\r\nSUMMARY:Added\r\n"
+                     Ics("BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:" + y + "0505\r\nSUMMARY:Half day off\r\n"
+                         "CATEGORIES:Holiday\r\nEND:VEVENT\r\n"
+                         "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:" + y + "0707\r\nSUMMARY:Added\r\n"
                          "CATEGORIES:Holiday\r\nEND:VEVENT\r\n"));
   PressKey(grid, VK_F5);
   ASSERT_TRUE(WaitUntil([&] { return App::CellColor(grid, 7, app.DayColumn(7, 7)) == 65280u; }));
-  EXPECT_NE(App::CellColor(grid, 5, app.DayColumn(5, 5)), 65280u);
+  EXPECT_NE(App::CellColor(grid, 3, app.DayColumn(3, 23)), 65280u);
   EXPECT_EQ(app.Status(), "");
+  EXPECT_FALSE(IsWindow(item));
+  App::DoubleClickCell(grid, 5, app.DayColumn(5, 5));
+  EXPECT_TRUE(WaitUntil([&] { return ItemWindow("Half day off - Appointment") != nullptr; }, 10000));
+  App::DoubleClickCell(grid, 7, app.DayColumn(7, 7));
+  ASSERT_TRUE(WaitUntil([&] { return ItemWindow("Added - Appointment") != nullptr; }, 10000));
+  item = ItemWindow("Added - Appointment");
 
-  // Ctrl+O shows another file; its new category text comes in red.
+  // Ctrl+O shows another file; its new category text comes in red. The item windows of the
+  // first file close, and the second file's event at the same place opens its own.
   SetForegroundWindow(app.Main());
   app.Settle();
   PressWithControl('O');
@@ -141,6 +162,14 @@ TEST_F(CalendarFile, OfferedAtStartUpOpenedAgainAndRemembered) {
   EXPECT_EQ(App::CellColor(grid, 8, app.DayColumn(8, 20)), 255u);
   EXPECT_EQ(App::CellText(app.Categories(), 1, 0), "Travel");
   EXPECT_EQ(App::CellText(app.Categories(), 3, 0), "Travel, Work");
+  EXPECT_FALSE(IsWindow(item));
+  EXPECT_EQ(FindTopWindow(app.Program().Id(), "YearboardItem"), nullptr);
+  App::DoubleClickCell(grid, 7, app.DayColumn(7, 7));
+  ASSERT_TRUE(WaitUntil([&] { return ItemWindow("Picnic - Appointment") != nullptr; }, 10000));
+  item = ItemWindow("Picnic - Appointment");
+  app.Settle();
+  EXPECT_EQ(Text(Child(item, IDC_ITEM_FIELD + 4)), "Travel");
+  Screenshot(nullptr, "yearboard_item_window_other_file");
   app.Close();
 
   // The next start shows the remembered file at once.

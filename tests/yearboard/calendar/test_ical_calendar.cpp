@@ -214,7 +214,8 @@ TEST(FileCalendar, ReadsTheFileAndOpensItsItems) {
                         "LOCATION:Room 4\r\nDESCRIPTION:Bring\\nnotes\r\n"
                         "RRULE:FREQ=WEEKLY;INTERVAL=2;BYDAY=MO\r\nCATEGORIES:Work\r\n") +
                   Event("SUMMARY:broken\r\n"));
-  file.Reload();
+  EXPECT_TRUE(file.Reload());
+  EXPECT_FALSE(file.Reload());  // unchanged: the items read stay
   EXPECT_EQ(file.SkippedEvents(), 1u);
   EXPECT_EQ(file.CategoryList(), "Work;");
   CalendarSession session(file.CreateApplication());
