@@ -25,6 +25,7 @@ class FileStoreKill : public DatabaseTest {
  protected:
   FileStoreKill() {
     if (std::filesystem::is_directory("/dev/shm")) {
+      std::filesystem::remove(folder);  // the base's empty one, unused
       folder = "/dev/shm/lt-kill-" + std::to_string(getpid());
       std::filesystem::create_directories(folder);
       prefix = folder.string() + "/";
