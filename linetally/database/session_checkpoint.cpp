@@ -1,7 +1,8 @@
 #include "linetally/database/session_checkpoint.h"
 
+#include <algorithm>
+
 #include "linetally/base/duration_text.h"
-#include "linetally/database/record_table.h"
 
 namespace lt {
 
@@ -26,9 +27,37 @@ std::optional<SessionRecord> ParseCheckpoint(std::string_view text, const Region
 
 void SessionCheckpoint::Keep(const SessionRecord& soFar) {
   files.ReplaceAtomically(path, JoinFileText({BuildRecordLine(soFar, formats)}));
+  holds = Holds::InProgress;
 }
 
-void SessionCheckpoint::Drop() { files.Remove(path); }
+void SessionCheckpoint::Finish(const SessionRecord& logged) {
+  // Noted first: when the write fails, the file may still hold this session as last kept.
+  holds = Holds::Finished;
+  finishedLine = BuildRecordLine(logged, formats);
+  files.ReplaceAtomically(path, JoinFileText({finishedLine}));
+}
+
+void SessionCheckpoint::Saved(const RecordLines& lines) {
+  if (holds == Holds::Finished && FinishedAmong(lines)) Drop();
+}
+
+void SessionCheckpoint::Edited(const RecordLines& lines) {
+  if (holds == Holds::Finished && !FinishedAmong(lines)) Drop();
+}
+
+bool SessionCheckpoint::FinishedAmong(const RecordLines& lines) const {
+  // From the end: a session just logged is the last line.
+  return std::find(lines.rbegin(), lines.rend(), finishedLine) != lines.rend();
+}
+
+void SessionCheckpoint::DropInProgress() {
+  if (holds == Holds::InProgress) Drop();
+}
+
+void SessionCheckpoint::Drop() {
+  files.Remove(path);
+  holds = Holds::Nothing;
+}
 
 SessionCheckpoint::Leftover SessionCheckpoint::TakeLeftover() {
   Leftover leftover;

@@ -100,6 +100,7 @@ void TfrmMain::New1Click() {
   }
   if (!Confirm(Handle(), kLoseRecords)) return;
   database.Clear();
+  SettleCheckpoint([this] { checkpoint.Edited(database.Lines()); });
   database.ReadDatabase(1);
   UpdateListBox(1, true);
 }

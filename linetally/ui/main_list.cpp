@@ -52,7 +52,7 @@ void TfrmMain::ClearList() {
 
 void TfrmMain::ListRecords(bool save) {
   const size_t count = database.Table().Count();
-  if (save) database.SaveWorkingFile();
+  if (save && database.SaveWorkingFile()) SettleCheckpoint([this] { checkpoint.Saved(database.Lines()); });
   if (database.Table().Count() != count) {
     // The first save after a failed start-up put the file's records in front: list them all.
     UpdateListBox(1, false);
@@ -171,6 +171,7 @@ void TfrmMain::DoDelete(const std::vector<int>& selectedRows) {
   // A session appended while the question was open only adds a row at the end, so the indexes
   // still name the same records.
   database.DeleteRows(std::vector<size_t>(selectedRows.begin(), selectedRows.end()));
+  SettleCheckpoint([this] { checkpoint.Edited(database.Lines()); });
   // The rows left were all checked when they were listed.
   ClearList();
   ListRecords(true);

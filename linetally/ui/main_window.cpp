@@ -194,6 +194,7 @@ void TfrmMain::LogSession(const SessionRecord& record) {
   const PeriodIndex period = PeriodOf(record.start, budget.billingDay);
   const Currency before = database.Periods().Of(period).cost;
   database.UpdateDB(record);
+  WriteCheckpoint([&] { checkpoint.Finish(record); });
   UpdateListBox(database.Count(), true);
   WarnOverBudget(period, before);
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -114,6 +115,10 @@ class TfrmMain : public Window,
   void FormDestroy();
   // Logs the session a stopped run left behind, then lets the monitor keep sessions.
   void RecoverSession();
+  // A write of the checkpoint; false when it failed, which is told once a run.
+  bool WriteCheckpoint(const std::function<void()>& write);
+  // A step that may remove the checkpoint; a failure is told, as the next start logs it again.
+  void SettleCheckpoint(const std::function<void()>& settle);
   // An amount that does not convert ends the program, after adding an active session to the
   // working file.
   void AmountFailure();

@@ -34,14 +34,66 @@ TEST_F(CheckpointTest, KeptSessionIsOneLogLineAndComesBackAsARecoveredRecord) {
             "Linetally stopped unexpectedly while a session was in progress. The session, 000:32:38 on line when "
             "it was last kept, has been added to the log with the note \"Recovered after Linetally stopped "
             "unexpectedly\".");
-  EXPECT_TRUE(FileExists("Lnt.run")) << "the caller drops it once logged";
+  EXPECT_TRUE(FileExists("Lnt.run")) << "the caller logs it";
 
-  checkpoint.Drop();
-  checkpoint.Drop();  // already gone
+  checkpoint.DropInProgress();
   EXPECT_FALSE(FileExists("Lnt.run"));
   const auto nothing = checkpoint.TakeLeftover();
   EXPECT_FALSE(nothing.session);
   EXPECT_EQ(nothing.message, "");
+}
+
+// The file goes only once the working file holds the session or nobody wants it: a session is
+// never lost to a save that failed, nor logged twice by the next start.
+TEST_F(CheckpointTest, AFinishedSessionIsKeptUntilASavedLogHoldsIt) {
+  SessionRecord aSoFar = Session(60, "Office"), a = Session(1958, "Office"), bSoFar = a, b = a;
+  bSoFar.start.hour = b.start.hour = 11;
+  bSoFar.seconds = 120;
+  b.seconds = 600;
+  const std::string lineA = BuildRecordLine(a, formats), lineB = BuildRecordLine(b, formats);
+  const RecordLines withBoth = {"07/12/2026 08:00:00,07/12/2026 08:01:00,60,Home,0.06,", lineA, lineB};
+  const RecordLines aCopys = {"07/12/2026 08:00:00,07/12/2026 08:01:00,60,Home,0.06,"};
+  // k/K keep A/B so far, f/F finish A/B, d drops the session in progress, s saves withBoth,
+  // c saves a copy's records, e/E are the user's edits leaving aCopys/withBoth.
+  const struct {
+    const char* steps;
+    std::optional<SessionRecord> held;
+  } cases[] = {
+      {"kfs", std::nullopt},  // logged and saved
+      {"kf", a},              // the save failed: the final record, not the last kept
+      {"kfd", a},             // the session's wind-up after the failed save
+      {"kd", std::nullopt},   // dropped by the user's answer
+      {"fs", std::nullopt},   // never kept (the recovered one): still settled by the save
+      {"kfc", a},             // a copy opened and saved over the log does not hold it
+      {"kfcs", std::nullopt},
+      {"kfE", a},             // another record deleted, the save failing again
+      {"kfe", std::nullopt},  // the user deleted it (or all records)
+      {"kfK", bSoFar},        // a new session is kept over it, as before
+      {"kfKs", bSoFar},       // a save during that session keeps the session's file
+      {"kfKFs", std::nullopt},
+      {"kfKF", b},
+      {"kfKd", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.steps);
+    SessionCheckpoint checkpoint{files, formats, prefix};
+    for (const char* step = c.steps; *step; ++step) switch (*step) {
+        case 'k': checkpoint.Keep(aSoFar); break;
+        case 'K': checkpoint.Keep(bSoFar); break;
+        case 'f': checkpoint.Finish(a); break;
+        case 'F': checkpoint.Finish(b); break;
+        case 'd': checkpoint.DropInProgress(); break;
+        case 's': checkpoint.Saved(withBoth); break;
+        case 'c': checkpoint.Saved(aCopys); break;
+        case 'e': checkpoint.Edited(aCopys); break;
+        case 'E': checkpoint.Edited(withBoth); break;
+      }
+    if (c.held)
+      EXPECT_EQ(ReadFile("Lnt.run"), BuildRecordLine(*c.held, formats) + "\r\n");
+    else
+      EXPECT_FALSE(FileExists("Lnt.run"));
+    files.Remove(PathOf("Lnt.run"));
+  }
 }
 
 // Anything but one readable record line is moved aside, kept byte for byte, never logged.
