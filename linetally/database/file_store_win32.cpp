@@ -12,7 +12,9 @@ std::string LastErrorText() {
                       sizeof buffer, nullptr))
     return "error " + std::to_string(code);
   std::string text = buffer;
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
+  // The reason goes inside a sentence of ours: no line end, no full stop of its own.
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
+    text.pop_back();
   return text;
 }
 

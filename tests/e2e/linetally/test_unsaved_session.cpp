@@ -26,6 +26,7 @@ TEST(UnsavedSession, ASessionTheLogCouldNotTakeIsLoggedOnceAtTheNextStart) {
   ASSERT_TRUE(box) << "no word of the failed save";
   EXPECT_EQ(box->text.rfind("The session log \"" + log + "\" could not be saved: ", 0), 0u) << box->text;
   EXPECT_NE(box->text.find(". The file on disk is unchanged."), std::string::npos) << box->text;
+  EXPECT_EQ(box->text.find(".."), std::string::npos) << box->text;
   Screenshot(box->window, "linetally-session-not-saved");
   Answer(*box, IDOK);
   ASSERT_TRUE(WaitUntil([&] { return app.Label1() == "RAS Idle"; })) << app.Label1();
