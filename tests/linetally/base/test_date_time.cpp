@@ -50,6 +50,11 @@ TEST(SettableClock, StepsAcrossMidnight) {
   EXPECT_EQ(clock.Now().second, 59);
   const CivilDateTime next = clock.Now();
   EXPECT_EQ(next, (CivilDateTime{2027, 1, 1, 0, 0, 0, 150}));
+  clock.Set({2026, 3, 1, 9, 59, 59, 999});
+  clock.AdvanceMilliseconds(1);
+  EXPECT_EQ(clock.Now(), (CivilDateTime{2026, 3, 1, 10, 0, 0, 0}));
+  clock.AdvanceMilliseconds(-36000251);
+  EXPECT_EQ(clock.Now(), (CivilDateTime{2026, 2, 28, 23, 59, 59, 999}));
 }
 
 TEST(DurationText, HoursHaveAtLeastThreeDigits) {
