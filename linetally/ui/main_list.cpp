@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kNoteImage = 7;  // the paper clip of ImageList1
 
-
 std::string CellText(const ListRow& row, int column) {
   switch (column) {
     case 0: return row.date;
