@@ -9,6 +9,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-common.sh
 
+bash scripts/setup.sh || exit 1
 tested=(win64)
 skipped=""
 why=$(lt_win32_unavailable)
@@ -16,7 +17,6 @@ if [ -z "$why" ]; then tested+=(win32); else skipped="win32 (built, not run: $wh
 architectures() { echo "Architectures tested under Wine: ${tested[*]}${skipped:+; skipped: $skipped}"; }
 architectures
 
-bash scripts/setup.sh || exit 1
 jobs=$(nproc)
 for preset in native fuzz win64 win32; do
   cmake --preset "$preset" >/dev/null || exit 1
