@@ -13,6 +13,7 @@ namespace {
 class OneZone : public TimeZoneSystem {
  public:
   std::shared_ptr<const TimeZone> FindWindowsZone(const std::string&) override { return zone; }
+  std::vector<std::pair<std::string, std::string>> DisplayNames() override { return {}; }
   std::shared_ptr<const TimeZone> LocalZone() override { return zone; }
 
  private:

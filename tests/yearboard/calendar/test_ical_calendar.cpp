@@ -165,8 +165,8 @@ TEST(IcalCalendar, AFaultyEventIsSkippedAndCounted) {
   EXPECT_EQ(calendar.SkippedEvents(), 6u);
   EXPECT_EQ(calendar.FirstFault(), "line 7: VEVENT without DTSTART");
   EXPECT_EQ(Year(calendar, 2026).size(), 2u);
-  EXPECT_EQ(SkippedEventsMessage(2), "2 events in the calendar file could not be read");
-  EXPECT_EQ(SkippedEventsMessage(1), "1 event in the calendar file could not be read");
+  EXPECT_EQ(ReadingFaultsMessage(2, 0), "2 events in the calendar file could not be read");
+  EXPECT_EQ(ReadingFaultsMessage(1, 0), "1 event in the calendar file could not be read");
 }
 
 TEST(IcalCalendar, ContentLinesAsExportsWriteThem) {
@@ -216,7 +216,7 @@ TEST(FileCalendar, ReadsTheFileAndOpensItsItems) {
                   Event("SUMMARY:broken\r\n"));
   EXPECT_TRUE(file.Reload());
   EXPECT_FALSE(file.Reload());  // unchanged: the items read stay
-  EXPECT_EQ(file.SkippedEvents(), 1u);
+  EXPECT_EQ(file.ReadingFaults(), "1 event in the calendar file could not be read");
   EXPECT_EQ(file.CategoryList(), "Work;");
   CalendarSession session(file.CreateApplication());
   auto items = session.CalendarFolder().Items();

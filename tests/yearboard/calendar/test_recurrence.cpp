@@ -21,7 +21,7 @@ std::vector<std::string> Expand(const RuleCase& c) {
   const std::size_t limit = c.dates.size();
   std::optional<long long> until;
   if (c.until) until = SecondsOf(ParseIcalTime(c.until));
-  ExpandRecurrence(ParseIcalTime(c.start), ParseRecurrenceRule(c.rule), until, [&](long long s) {
+  ExpandRecurrence(ParseIcalTime(c.start), ParseRecurrenceRule(c.rule), until, {}, [&](long long s) {
     const IcalTime t = TimeAt(s, IcalTime{});
     char text[16];
     std::snprintf(text, sizeof text, "%04d%02d%02d", t.year, t.month, t.day);
@@ -139,14 +139,14 @@ TEST(Recurrence, EdgesOfTheExpansion) {
   EXPECT_EQ(Expand({"19960229", "FREQ=YEARLY;COUNT=3", {"19960229", "20000229", "20040229"}}),
             (std::vector<std::string>{"19960229", "20000229", "20040229"}));
   std::size_t n = 0;
-  ExpandRecurrence(ParseIcalTime("19000101"), ParseRecurrenceRule("FREQ=DAILY"), std::nullopt,
+  ExpandRecurrence(ParseIcalTime("19000101"), ParseRecurrenceRule("FREQ=DAILY"), std::nullopt, {},
                    [&](long long) { return ++n, true; });
   EXPECT_EQ(n, static_cast<std::size_t>(kMaxOccurrences));
 }
 
 TEST(Recurrence, RefusesRulesItCannotHonour) {
   for (const char* bad :
-       {"", "COUNT=3", "FREQ=HOURLY", "FREQ=DAILY;BYHOUR=9", "FREQ=DAILY;INTERVAL=0",
+       {"", "COUNT=3", "FREQ=HOURLY", "FREQ=DAILY;BYHOUR=24", "FREQ=DAILY;BYMINUTE=-1", "FREQ=DAILY;INTERVAL=0",
         "FREQ=DAILY;COUNT=x", "FREQ=DAILY;COUNT=2;UNTIL=19990101", "FREQ=DAILY;BYDAY=XX",
         "FREQ=WEEKLY;BYDAY=2MO", "FREQ=MONTHLY;BYMONTHDAY=32", "FREQ=YEARLY;BYMONTH=13",
         "FREQ=MONTHLY;BYYEARDAY=1", "FREQ=MONTHLY;BYWEEKNO=1", "FREQ=WEEKLY;BYMONTHDAY=1",
