@@ -8,7 +8,7 @@ namespace {
 constexpr long long kSecondsPerDay = 86400;
 
 // Days from 1970-01-01 of a proleptic Gregorian date (month 1..12).
-long long DaysFromCivil(long long y, int m, int d) {
+constexpr long long DaysFromCivil(long long y, int m, int d) {
   y -= m <= 2;
   const long long era = (y >= 0 ? y : y - 399) / 400;
   const long long yoe = y - era * 400;
@@ -30,7 +30,7 @@ void CivilFromDays(long long z, int& year, int& month, int& day) {
 }
 
 // 1899-12-30 counted from 1970-01-01.
-const long long kOleEpoch = DaysFromCivil(1899, 12, 30);
+constexpr long long kOleEpoch = DaysFromCivil(1899, 12, 30);
 
 long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 

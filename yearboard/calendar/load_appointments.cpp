@@ -24,7 +24,7 @@ void LoadAppointments(YearPlanner& planner, Folder& calendarFolder) {
   for (AppointmentItem item = items->Find(YearFilter(planner.ShownYear)); item;
        item = items->FindNext()) {
     planner.view.SetProgress(
-        static_cast<float>(OleToSeconds(item->Start()) - OleToSeconds(yearStart)) / 86400.0f);
+        static_cast<float>(static_cast<double>(OleToSeconds(item->Start()) - OleToSeconds(yearStart)) / 86400));
     MarkDate(planner, item, true);
   }
 }

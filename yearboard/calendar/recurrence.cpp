@@ -13,8 +13,8 @@ namespace {
 using Frequency = RecurrenceRule::Frequency;
 
 // Periods from here on lie past the last day a calendar can hold.
-constexpr long long kBeyondYear = 10000;
-const long long kBeyondDay = DayNumber(static_cast<int>(kBeyondYear), 1, 1);
+constexpr int kBeyondYear = 10000;
+long long BeyondDay() { return DayNumber(kBeyondYear, 1, 1); }
 
 [[noreturn]] void Bad(const std::string& what) { throw std::invalid_argument(what); }
 
@@ -184,14 +184,14 @@ std::pair<long long, long long> PeriodDays(const IcalTime& start, const Recurren
     }
     case Frequency::Monthly: {
       const long long index = start.year * 12LL + (start.month - 1) + step;
-      if (index >= kBeyondYear * 12LL) return {kBeyondDay, kBeyondDay};
+      if (index >= kBeyondYear * 12LL) return {BeyondDay(), BeyondDay()};
       const int year = static_cast<int>(FloorDiv(index, 12));
       const int month = static_cast<int>(index - year * 12LL) + 1;
       const long long first = DayNumber(year, month, 1);
       return {first, first + DaysInMonth(year, month) - 1};
     }
     case Frequency::Yearly: {
-      if (start.year + step >= kBeyondYear) return {kBeyondDay, kBeyondDay};
+      if (start.year + step >= kBeyondYear) return {BeyondDay(), BeyondDay()};
       const int year = static_cast<int>(start.year + step);
       return {DayNumber(year, 1, 1), DayNumber(year, 12, 31)};
     }
@@ -209,7 +209,7 @@ long long PeriodNear(const IcalTime& start, const RecurrenceRule& rule, long lon
   if (rule.frequency == Frequency::Daily || rule.frequency == Frequency::Weekly) {
     units = (fromDay - startDay) / (rule.frequency == Frequency::Daily ? 1 : 7);
   } else {
-    const CivilDateTime f = DecodeDateTime(static_cast<double>(std::min(fromDay, kBeyondDay)));
+    const CivilDateTime f = DecodeDateTime(static_cast<double>(std::min(fromDay, BeyondDay())));
     units = rule.frequency == Frequency::Yearly
                 ? f.year - start.year
                 : (f.year * 12LL + f.month) - (start.year * 12LL + start.month);
