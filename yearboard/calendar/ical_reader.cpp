@@ -93,11 +93,7 @@ class EventBuilder {
     } else if (c.name == "STATUS") {
       event.cancelled = Upper(c.value) == "CANCELLED";
     } else if (c.name == "RRULE") {
-      try {
-        event.rules.push_back(ParseRecurrenceRule(c.value));
-      } catch (const std::invalid_argument& e) {
-        FailAt(c.line, e.what());
-      }
+      event.rules.push_back(RuleValue(c));
     } else if (c.name == "RDATE") {
       TakeExtraDates(c);
     } else if (c.name == "EXDATE") {

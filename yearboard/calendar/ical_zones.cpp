@@ -43,11 +43,7 @@ ZoneObservance ReadObservance(const RawComponent& part) {
       o.offsetTo = OffsetValue(c);
       haveTo = true;
     } else if (c.name == "RRULE") {
-      try {
-        o.rules.push_back(ParseRecurrenceRule(c.value));
-      } catch (const std::invalid_argument& e) {
-        FailAt(c.line, e.what());
-      }
+      o.rules.push_back(RuleValue(c));
     } else if (c.name == "RDATE") {
       for (const std::string& v : Split(c.value, ',')) o.dates.push_back(TimeValue(c, v).value);
     }
@@ -78,6 +74,14 @@ EventTime TimeValue(const ContentLine& c, const std::string& text) {
   }
   if (!t.value.utc && !t.value.isDate) t.tzid = c.Param("TZID");
   return t;
+}
+
+RecurrenceRule RuleValue(const ContentLine& c) {
+  try {
+    return ParseRecurrenceRule(c.value);
+  } catch (const std::invalid_argument& e) {
+    FailAt(c.line, e.what());
+  }
 }
 
 void FileZones::Define(RawComponent zone) {

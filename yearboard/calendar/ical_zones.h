@@ -1,6 +1,6 @@
 #pragma once
-// The reader's time zones: the VTIMEZONE definitions of a file, read when an event first names
-// them, and the zone of each TZID: the file's definition (its TZID unescaped, as TEXT), else
+// The reader's time zones, and the value readers events and zones share: the VTIMEZONE
+// definitions of a file, read when an event first names them, and the zone of each TZID: the file's definition (its TZID unescaped, as TEXT), else
 // the system's zone of that name (FindSystemZone). A definition that cannot be read falls back
 // to the system's zone too; one with an offset beyond 18 hours is refused outright, and so are
 // the events that use it.
@@ -16,8 +16,10 @@ namespace yb {
 
 [[noreturn]] void FailAt(int line, const std::string& what);  // throws std::invalid_argument
 
-// A DATE or DATE-TIME value of a property (VALUE=DATE, TZID as written); faults name the line.
+// A DATE or DATE-TIME value of a property (VALUE=DATE, TZID as written), and an RRULE; faults
+// name the line.
 EventTime TimeValue(const ContentLine& c, const std::string& text);
+RecurrenceRule RuleValue(const ContentLine& c);
 
 // A STANDARD, DAYLIGHT or VTIMEZONE as written.
 struct RawComponent {
