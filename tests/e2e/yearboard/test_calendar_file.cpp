@@ -170,8 +170,9 @@ TEST_F(CalendarFile, TheFormsExportsWriteThroughTheStandInAndAsAFile) {
     for (const Day& d : empty) EXPECT_FALSE(shows(localDay(d))) << how << ": " << d.month << "/" << d.day;
     for (const Day& d : misread) {
       const auto md = localDay(d);
-      if (std::find(shown.begin(), shown.end(), md) == shown.end())
+      if (std::find(shown.begin(), shown.end(), md) == shown.end()) {
         EXPECT_FALSE(shows(md)) << how << ": " << d.month << "/" << d.day;
+      }
     }
   };
 
