@@ -229,6 +229,7 @@ TEST(Recurrence, RulesInWords) {
       {"FREQ=YEARLY;BYMONTH=11;BYDAY=4TH", "Every year in November on the fourth Thursday"},
       {"FREQ=YEARLY;BYWEEKNO=20;BYDAY=MO", "Every year in week 20 on Monday"},
       {"FREQ=DAILY;UNTIL=19971224T000000Z", "Every day, until 12/24/1997"},
+      {"FREQ=DAILY;BYHOUR=17,9;BYMINUTE=30", "Every day at hour 9 and 17 at minute 30"},
       {"FREQ=MONTHLY;BYDAY=MO,TU,WE,TH,FR;BYSETPOS=-2",
        "Every month on Monday, Tuesday, Wednesday, Thursday and Friday, the second to last of these"},
   };
