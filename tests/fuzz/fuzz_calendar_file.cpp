@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(file.skipped == 0 || !file.firstFault.empty(), "events skipped without a fault named");
   const int firstYear = file.events.empty() ? 2026 : std::clamp(file.events.front().start.value.year, 1900, 2100);
   for (const CalendarEvent& event : file.events)
-    if (event.rule) DescribeRule(*event.rule, Formats{});
+    for (const RecurrenceRule& rule : event.rules) DescribeRule(rule, Formats{});
   const IcalCalendar calendar(std::move(file), zones.LocalZone());
   SearchYear(calendar, 2026);
   if (firstYear != 2026) SearchYear(calendar, firstYear);
