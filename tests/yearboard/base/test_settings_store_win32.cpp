@@ -24,11 +24,13 @@ TEST(RegistrySettingsStore, StringValuesUnderApplicationAndSection) {
   EXPECT_EQ(size, 6u);
   EXPECT_STREQ(data, "65280");
 
-  // A value of another type reads as no setting rather than as garbage.
+  // A value of another type reads as unreadable, neither as garbage nor as no setting.
   const DWORD number = 65280;
   RegSetValueExA(key, "Holiday", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
   RegCloseKey(key);
   EXPECT_FALSE(store.GetSetting("YearboardTest", "Categories", "Holiday").has_value());
+  EXPECT_EQ(store.ReadSetting("YearboardTest", "Categories", "Holiday").state, StoredSetting::State::Unreadable);
+  EXPECT_EQ(store.ReadSetting("YearboardTest", "Categories", "Work").state, StoredSetting::State::Missing);
   RegDeleteKeyA(HKEY_CURRENT_USER, kPath);
 }
 
