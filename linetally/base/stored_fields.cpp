@@ -4,36 +4,32 @@
 
 namespace lt {
 
+template <class Read>
+bool FieldReader::Attempt(const char* label, Read read) {
+  try {
+    read();
+    return true;
+  } catch (const RegistryError&) {
+    return Unreadable(label);
+  }
+}
+
 bool FieldReader::Unreadable(const char* label) {
   if (std::find(labels.begin(), labels.end(), label) == labels.end()) labels.emplace_back(label);
   return false;
 }
 
 bool FieldReader::Text(const char* value, const char* label, std::string& into) {
-  try {
-    into = registry.ReadString(value);
-    return true;
-  } catch (const RegistryError&) {
-    return Unreadable(label);
-  }
+  return Attempt(label, [&] { into = registry.ReadString(value); });
 }
 
 bool FieldReader::Flag(const char* value, const char* label, bool& into) {
-  try {
-    into = registry.ReadBool(value);
-    return true;
-  } catch (const RegistryError&) {
-    return Unreadable(label);
-  }
+  return Attempt(label, [&] { into = registry.ReadBool(value); });
 }
 
 bool FieldReader::Time(const char* value, const char* label, double& into) {
-  double time;
-  try {
-    time = registry.ReadTime(value);
-  } catch (const RegistryError&) {
-    return Unreadable(label);
-  }
+  double time = 0;
+  if (!Attempt(label, [&] { time = registry.ReadTime(value); })) return false;
   // No window the dialog could show or save; NaN fails both tests.
   if (!(time >= 0 && time < 1)) return Unreadable(label);
   into = time;

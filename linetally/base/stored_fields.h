@@ -43,6 +43,9 @@ class FieldReader {
 
  private:
   bool Unreadable(const char* label);
+  // Runs one registry read; a RegistryError names the label.
+  template <class Read>
+  bool Attempt(const char* label, Read read);
 
   Registry& registry;
   std::vector<std::string> labels;
