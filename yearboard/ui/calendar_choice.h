@@ -28,8 +28,8 @@ class CalendarChoice {
                  const Formats& formats);
 
   // The remembered file, else the calendar client; when the client cannot be started, the
-  // user may open a file instead. What is shown is remembered. Empty when the user declined:
-  // `clientError` then holds the client's error for the stop box.
+  // user may open a file instead. Empty when the user declined: `clientError` then holds the
+  // client's error for the stop box.
   std::optional<ShownCalendar> AtStartUp(std::string& clientError);
   // The Open dialog, again while the chosen file cannot be read; empty when given up.
   std::optional<ShownCalendar> ChooseFile(HWND owner);
