@@ -53,6 +53,7 @@ class OptionsTest : public ::testing::Test {
     // The tab control answers TCM_SETCURFOCUS like a click on the tab.
     PostMessageA(C(IDC_PAGECONTROL1), TCM_SETCURFOCUS, 1, 0);
     ASSERT_TRUE(WaitUntil([&] { return Visible(GetDlgItem(form, IDC_TABSHEET2)); }));
+    Sleep(300);  // let the page paint before a screenshot
   }
 
   LinetallyApp app;
