@@ -126,6 +126,29 @@ std::optional<Currency> Currency::Parse(std::string_view text) {
   return Currency(int64_t(magnitude));
 }
 
+void CurrencySum::Shift(int64_t amount, bool subtract) {
+  const uint64_t magnitude = static_cast<uint64_t>(amount);
+  const int64_t signHigh = amount < 0 ? -1 : 0;  // the amount's own high word
+  if (!subtract) {
+    const uint64_t before = low;
+    low += magnitude;
+    high += signHigh + (low < before ? 1 : 0);
+  } else {
+    const uint64_t before = low;
+    low -= magnitude;
+    high -= signHigh + (before < magnitude ? 1 : 0);
+  }
+}
+
+Currency CurrencySum::Value() const {
+  // Within 64 bits when the high word is only the sign of the low one.
+  if (high == 0 && low <= static_cast<uint64_t>(std::numeric_limits<int64_t>::max()))
+    return Currency::FromRaw(static_cast<int64_t>(low));
+  if (high == -1 && low >= static_cast<uint64_t>(std::numeric_limits<int64_t>::max()) + 1)
+    return Currency::FromRaw(static_cast<int64_t>(low));
+  return high < 0 ? Currency::Min() : Currency::Max();
+}
+
 std::optional<std::string> RoundDecimalText(std::string_view text, int decimals) {
   const std::optional<Decimal> number = ParseDecimal(text);
   if (!number || decimals < 0) return std::nullopt;

@@ -4,8 +4,9 @@
 
 namespace lt {
 
-ConversionError::ConversionError(const std::string& field)
-    : std::runtime_error("'" + field + "' is not a valid floating point value") {}
+std::string UnreadableCostText(const std::string& field) {
+  return "'" + field + "' is not a valid floating point value";
+}
 
 bool IsListable(const RecordFields& fields, const RegionalFormats& formats) {
   return ParseRecordDateTime(fields[0], formats).has_value() && ParseRecordInteger(fields[2]).has_value();
@@ -18,7 +19,7 @@ SessionDatabase::SessionDatabase(FileStore& files, DatabaseUi& ui, const Regiona
   table.Watch(periods);
 }
 
-void SessionDatabase::LoadDatabase(const std::string& name) {
+bool SessionDatabase::LoadDatabase(const std::string& name) {
   table.Clear();
   if (!files.Exists(workingFile)) {
     try {
@@ -28,15 +29,18 @@ void SessionDatabase::LoadDatabase(const std::string& name) {
       ui.ShowError("The session log \"" + workingFile + "\" could not be created: " + e.what());
     }
   }
+  bool replaced = false;
   if (!files.Exists(name)) {
     ui.ShowError("Database file missing or does not exist.");
   } else if (auto text = files.ReadAll(name)) {
     lines = SplitFileText(*text);
+    replaced = true;
     if (name == workingFile) workingFileKnown = true;
   } else {
     ui.ShowError("Database file \"" + name + "\" could not be read.");
   }
   currentFile = name;
+  return replaced;
 }
 
 void SessionDatabase::ReadDatabase(size_t from) {
@@ -49,6 +53,18 @@ void SessionDatabase::UpdateDB(const SessionRecord& record) {
   ReadDatabase(lines.size());
 }
 
+void SessionDatabase::AppendRecords(const std::vector<SessionRecord>& records) {
+  if (records.empty()) return;
+  const size_t from = lines.size() + 1;
+  for (const SessionRecord& record : records) lines.push_back(BuildRecordLine(record, formats));
+  ReadDatabase(from);
+}
+
+void SessionDatabase::Clear() {
+  lines.clear();
+  table.Clear();
+}
+
 void SessionDatabase::TestSize() {
   if (lines.size() > kSizeWarningLimit)
     ui.ShowSizeWarning(
@@ -57,13 +73,18 @@ void SessionDatabase::TestSize() {
         kSizeWarningHelpContext);
 }
 
-Currency SessionDatabase::SumCost() const {
-  if (totals.UnreadableCosts() > 0)
-    for (size_t k = 1; k <= table.Count(); ++k) {
-      const std::string& field = table.Row(k)[4];
-      if (!Currency::Parse(field)) throw ConversionError(field);
-    }
-  return totals.Cost();
+std::optional<std::string> SessionDatabase::UnreadableCostToTell() {
+  if (totals.UnreadableCosts() == 0) {
+    unreadableCostTold = false;
+    return std::nullopt;
+  }
+  if (unreadableCostTold) return std::nullopt;
+  unreadableCostTold = true;
+  for (size_t k = 1; k <= table.Count(); ++k) {
+    const std::string& field = table.Row(k)[4];
+    if (!ReadRecordCost(field)) return UnreadableCostText(field);
+  }
+  return std::nullopt;
 }
 
 void SessionDatabase::DeleteRows(const std::vector<size_t>& rows) {

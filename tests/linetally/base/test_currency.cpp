@@ -62,5 +62,36 @@ TEST(Currency, FromRealRoundsHalvesToEven) {
   EXPECT_EQ(Currency::FromReal(-1e30L).Raw(), INT64_MIN);
 }
 
+// Totals of a log's costs: an amount removed undoes the same amount added whatever came in
+// between, and the value shown holds at the ends of the range instead of wrapping.
+TEST(Currency, SumsAreExactAndHoldAtTheEndsOfTheRange) {
+  const Currency big = Currency::FromRaw(9000000000000000000);
+  CurrencySum sum;
+  sum.Add(big);
+  sum.Add(big);
+  sum.Add(Currency::FromRaw(7));
+  EXPECT_EQ(sum.Value(), Currency::Max());
+  sum.Remove(big);
+  EXPECT_EQ(sum.Value(), Currency::FromRaw(9000000000000000007));
+  for (int i = 0; i < 3; ++i) sum.Remove(big);
+  EXPECT_EQ(sum.Value(), Currency::Min());
+  for (int i = 0; i < 2; ++i) sum.Add(big);
+  EXPECT_EQ(sum.Value(), Currency::FromRaw(7));
+  sum.Add(Currency::Min());
+  sum.Add(Currency::Min());
+  EXPECT_EQ(sum.Value(), Currency::Min());
+  sum.Remove(Currency::Min());
+  sum.Remove(Currency::Min());
+  sum.Remove(Currency::FromRaw(7));
+  EXPECT_EQ(sum, CurrencySum()) << "back to nothing, exactly";
+  sum.Add(Currency::FromRaw(-5));
+  EXPECT_EQ(sum.Value(), Currency::FromRaw(-5));
+
+  EXPECT_EQ(big + big, Currency::Max());
+  EXPECT_EQ(Currency::Min() + Currency::FromRaw(-1), Currency::Min());
+  EXPECT_EQ(Currency::FromRaw(-7) - big - big, Currency::Min());
+  EXPECT_EQ(Currency::FromRaw(5) + Currency::FromRaw(-7), Currency::FromRaw(-2));
+}
+
 }  // namespace
 }  // namespace lt

@@ -47,6 +47,24 @@ TEST_F(Win32FileStoreTest, AFailedReplaceKeepsTheOldFile) {
   EXPECT_EQ(files.ReadAll(path), "kept\r\n");
 }
 
+// A read that fails part way (here a range another program has locked, past the first 64 KB
+// read) once gave back what came before it as the whole file, which the next save wrote over
+// the log. It is a file that could not be read.
+TEST_F(Win32FileStoreTest, AReadThatFailsPartWayIsNoFile) {
+  const std::string path = folder + "Lnt.dat";
+  files.ReplaceAtomically(path, std::string(200000, 'x'));
+  HANDLE other = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(other, INVALID_HANDLE_VALUE);
+  OVERLAPPED at{};
+  at.Offset = 100000;
+  ASSERT_TRUE(LockFileEx(other, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 10, 0, &at));
+  EXPECT_EQ(files.ReadAll(path), std::nullopt);
+  UnlockFileEx(other, 0, 10, 0, &at);
+  CloseHandle(other);
+  EXPECT_EQ(files.ReadAll(path), std::string(200000, 'x'));
+}
+
 TEST_F(Win32FileStoreTest, MovesADamagedFileAsideUnderAFreeName) {
   const std::string path = folder + "Lnt.dat";
   files.ReplaceAtomically(path + ".damaged", "older");

@@ -1,5 +1,5 @@
 // Bounded fuzz runs of the readers that take text from files and the registry: the record line
-// and its dates and numbers, the checkpoint, amounts, the registry's times and the file
+// and its dates and numbers, the journal line, amounts, the registry's times and the file
 // splitter. Under the sanitizers a crash or a report fails the run; each reader also keeps a
 // property its callers rely on.
 #include <gtest/gtest.h>
@@ -9,8 +9,8 @@
 
 #include "linetally/base/registry_memory.h"
 #include "linetally/database/record_table.h"
-#include "linetally/database/session_checkpoint.h"
 #include "linetally/database/session_database.h"
+#include "linetally/database/session_journal.h"
 #include "linetally/tariffs/amount.h"
 #include "tests/linetally/fuzz/mutator.h"
 
@@ -48,7 +48,7 @@ void Report(const char* target, long inputs, long taken) {
   EXPECT_GT(taken, 0);
 }
 
-TEST(Fuzz, RecordLinesDatesNumbersAndCheckpoints) {
+TEST(Fuzz, RecordLinesDatesNumbersAndJournalLines) {
   const RegionalFormats formats[] = {DayFirstFormats(), DayFirstFormats('.', '.'), DayFirstFormats('-', ':')};
   Mutator mutator({"07/12/2026 09:15:02,07/12/2026 09:47:40,1958,Office link,1.2516,",
                    "7.12.2026 9.15,7.12.2026 9.47.40,-0, A-B ,0,note",
@@ -65,13 +65,14 @@ TEST(Fuzz, RecordLinesDatesNumbersAndCheckpoints) {
         findings.Add("a date that does not read back as written", text);
       if (auto seconds = ParseRecordInteger(fields[2]); seconds && ParseRecordInteger(std::to_string(*seconds)) != seconds)
         findings.Add("a whole number that does not read back", text);
-      if (auto record = ParseCheckpoint(text, f)) {
+      if (auto record = ParseJournalLine(text, f)) {
         ++taken;
         const std::string line = BuildRecordLine(*record, f);
-        auto again = ParseCheckpoint(line, f);
+        auto again = ParseJournalLine(line, f);
         if (!again || BuildRecordLine(*again, f) != line) findings.Add("a recovered record that does not read back", text);
         if (!IsListable(SplitRecordLine(line), f)) findings.Add("a recovered record that cannot be listed", text);
-        if (!TryStrToAmount(SplitRecordLine(line)[4])) findings.Add("a recovered cost the list cannot read", text);
+        if (ReadRecordCost(SplitRecordLine(line)[4]) != record->cost)
+          findings.Add("a recovered cost that does not read back", text);
       }
     }
   });
