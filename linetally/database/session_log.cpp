@@ -16,7 +16,9 @@ void SessionLog::Journal(Step step) {
 
 void SessionLog::OpenJournal() { leftoverDamaged = journal.Open().damaged; }
 
-SessionLog::Recovery SessionLog::Recover() {
+SessionLog::Recovery SessionLog::LoadAndRecover() {
+  database.LoadDatabase(database.WorkingFile());
+  database.ReadDatabase(1);
   Recovery recovery;
   recovery.sessions = journal.Restore(database.Lines());
   database.AppendRecords(recovery.sessions);

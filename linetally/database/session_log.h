@@ -20,15 +20,15 @@ class SessionLog {
 
   // Start-up, before anything is written: what the last run left.
   void OpenJournal();
-  // Start-up, once the working file is loaded and parsed: the sessions the last run did not
-  // save that the log lacks, added to the records; what to tell the user (one box for all,
-  // a warning when sessions were added, else an error when part of the journal was damaged).
+  // Start-up, later: the working file loaded and parsed, and the sessions the last run did not
+  // save that it lacks added to the records; what to tell the user (one box for all, a warning
+  // when sessions were added, else an error when part of the journal was damaged).
   struct Recovery {
     std::vector<SessionRecord> sessions;
     std::string message;
     bool warning = false;
   };
-  Recovery Recover();
+  Recovery LoadAndRecover();
   // Sessions not in the saved log yet: the refill after start-up saves when there are any.
   size_t Unsaved() const { return journal.Unsaved(); }
 

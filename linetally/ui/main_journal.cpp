@@ -8,9 +8,7 @@
 namespace lt {
 
 void TfrmMain::LoadAndRecover() {
-  database.LoadDatabase(database.WorkingFile());
-  database.ReadDatabase(1);
-  const SessionLog::Recovery recovery = log.Recover();
+  const SessionLog::Recovery recovery = log.LoadAndRecover();
   UpdateListBox(1, log.Unsaved() > 0);  // saved at once when a session waits for it
   DoRegistry();
   if (recovery.message.empty()) return;

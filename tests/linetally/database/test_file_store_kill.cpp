@@ -163,9 +163,7 @@ TEST_F(FileStoreKill, EverySessionIsLoggedOnceWhereverTheProgramIsKilled) {
     SessionJournal journal(store, formats, prefix);
     SessionLog log(db, journal, ui, formats);
     log.OpenJournal();
-    db.LoadDatabase(db.WorkingFile());
-    db.ReadDatabase(1);
-    log.Recover();
+    log.LoadAndRecover();
     log.Refresh(1, log.Unsaved() > 0);
 
     std::map<long, int> count;

@@ -38,9 +38,7 @@ SessionRecord Session(int n, bool final) {
 struct Program {
   explicit Program(FileStore& store) : files(store) {
     log.OpenJournal();
-    db.LoadDatabase(db.WorkingFile());
-    db.ReadDatabase(1);
-    recovery = log.Recover();
+    recovery = log.LoadAndRecover();
     log.Refresh(1, log.Unsaved() > 0);
   }
   FileStore& files;

@@ -60,9 +60,7 @@ int LogSessions(const std::string& folder, const std::string& point, long countd
   lt::SessionJournal journal(files, formats, folder);
   lt::SessionLog log(db, journal, ui, formats);
   log.OpenJournal();
-  db.LoadDatabase(db.WorkingFile());
-  db.ReadDatabase(1);
-  log.Recover();
+  log.LoadAndRecover();
   log.Refresh(1, log.Unsaved() > 0);
   long n = 0;
   for (const auto& line : db.Lines()) n = std::max(n, lt::testing::KilledSessionNumber(line));
