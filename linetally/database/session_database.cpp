@@ -19,7 +19,7 @@ SessionDatabase::SessionDatabase(FileStore& files, DatabaseUi& ui, const Regiona
   table.Watch(periods);
 }
 
-bool SessionDatabase::LoadDatabase(const std::string& name) {
+void SessionDatabase::LoadDatabase(const std::string& name) {
   table.Clear();
   if (!files.Exists(workingFile)) {
     try {
@@ -29,18 +29,15 @@ bool SessionDatabase::LoadDatabase(const std::string& name) {
       ui.ShowError("The session log \"" + workingFile + "\" could not be created: " + e.what());
     }
   }
-  bool replaced = false;
   if (!files.Exists(name)) {
     ui.ShowError("Database file missing or does not exist.");
   } else if (auto text = files.ReadAll(name)) {
     lines = SplitFileText(*text);
-    replaced = true;
     if (name == workingFile) workingFileKnown = true;
   } else {
     ui.ShowError("Database file \"" + name + "\" could not be read.");
   }
   currentFile = name;
-  return replaced;
 }
 
 void SessionDatabase::ReadDatabase(size_t from) {

@@ -43,8 +43,7 @@ class SessionDatabase {
   const RecordTable& Table() const { return table; }
   size_t Count() const { return lines.size(); }
 
-  // True when the records were replaced by the file's.
-  bool LoadDatabase(const std::string& name);
+  void LoadDatabase(const std::string& name);
   void ReadDatabase(size_t from);  // parses from..count, then TestSize
   void UpdateDB(const SessionRecord& record);  // appends the line and parses it
   // Appends the sessions in order and parses them, with one size check.

@@ -368,6 +368,22 @@ TEST_F(JournalFile, ADamagedJournalIsKeptAsideAndWhatReadsIsLogged) {
       EXPECT_NE(run.recovery.message.find("Part of the record"), std::string::npos) << run.recovery.message;
     }
   }
+  // One that cannot even be read, nor moved: said so, and replaced by the next write.
+  files.files.clear();
+  files.files[kLog] = "";
+  files.files[kJournal] = good + "\r\n";
+  files.FailReads(kJournal);
+  files.FailWrites(kJournal);
+  {
+    Program run(files);
+    EXPECT_EQ(run.recovery.message.rfind("The record of the session in progress when Linetally last stopped, \"" +
+                                         kJournal + "\", could not be read and could not be kept aside (", 0), 0u)
+        << run.recovery.message;
+    files.FailReads(kJournal, false);
+    files.FailWrites(kJournal, false);
+    run.log.Keep(Session(1, false));
+    EXPECT_EQ(files.files[kJournal], BuildRecordLine(Session(1, false), formats) + "\r\n");
+  }
   // The same session twice is logged once.
   files.files.clear();
   files.files[kLog] = "";
