@@ -23,7 +23,11 @@ class Currency {
 
   // The standard conversion: blanks, a sign, digits with at most one ".", an optional
   // exponent; rounded to four decimals, halves to even. Nothing else is accepted.
-  static std::optional<Currency> Parse(std::string_view text);
+  // Rounded to odd instead, a figure with more decimals keeps a mark of what was dropped in its
+  // last digit, so that rounding it again to two decimals (halves to even) gives what rounding
+  // the text once would: "0.0250499" reads 0.0251 and shows 0.03, as the text rounds.
+  enum class Rounding { HalvesToEven, ToOdd };
+  static std::optional<Currency> Parse(std::string_view text, Rounding rounding = Rounding::HalvesToEven);
 
   // Plain decimal text: "." point, at most four decimals, trailing zeros dropped ("0", "1.25").
   std::string ToPlainText() const;

@@ -95,7 +95,9 @@ std::optional<int32_t> ParseRecordInteger(std::string_view text) {
   return int32_t(value);
 }
 
-std::optional<Currency> ReadRecordCost(std::string_view field) { return Currency::Parse(field); }
+std::optional<Currency> ReadRecordCost(std::string_view field) {
+  return Currency::Parse(field, Currency::Rounding::ToOdd);
+}
 
 std::string RecordCostText(std::string_view field) {
   const auto cost = ReadRecordCost(field);

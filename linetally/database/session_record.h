@@ -31,8 +31,9 @@ std::optional<CivilDateTime> ParseRecordDateTime(std::string_view text, const Re
 std::optional<int32_t> ParseRecordInteger(std::string_view text);
 
 // The one reading of a stored cost (field 5), for the list, the totals, the summary and the
-// recovery alike: the standard currency conversion ("." as the point, rounded once to four
-// decimals, halves to even). Nothing when the field does not read.
+// recovery alike: the standard currency conversion ("." as the point), with a cost of more than
+// four decimals (a log edited by hand) rounded to odd, so that every money text, rounded from
+// it halves to even, shows what the stored text rounds to. Nothing when the field does not read.
 std::optional<Currency> ReadRecordCost(std::string_view field);
 // The Cost column's text: the cost as read, with two decimals by the rule of every money text
 // (halves to even), so the row shows the figure the totals add. A cost that does not read is

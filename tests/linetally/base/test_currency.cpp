@@ -24,6 +24,21 @@ TEST(Currency, ParseRoundsToFourDecimalsHalvesToEven) {
   EXPECT_EQ(Currency::Parse("9.99995")->Raw(), 100000);
 }
 
+// Rounded to odd, the dropped digits leave their mark, so a second rounding to two decimals
+// gives what one rounding of the text gives.
+TEST(Currency, ParseRoundedToOddMarksWhatWasDropped) {
+  const auto odd = [](const char* text) { return Currency::Parse(text, Currency::Rounding::ToOdd)->Raw(); };
+  EXPECT_EQ(odd("0.0250499"), 251);
+  EXPECT_EQ(odd("0.01499"), 149);
+  EXPECT_EQ(odd("0.0250"), 250) << "nothing dropped, nothing marked";
+  EXPECT_EQ(odd("0.02500000"), 250);
+  EXPECT_EQ(odd("0.00001"), 1);
+  EXPECT_EQ(odd("-0.0250499"), -251);
+  EXPECT_EQ(odd("1.2516"), 12516);
+  for (const char* text : {"0.0250499", "0.01499", "0.0449999", "0.0450001", "0.035", "1.99999", "0.00499"})
+    EXPECT_EQ(Currency::FromRaw(odd(text)).ToFixed(2), RoundDecimalText(text, 2)) << text;
+}
+
 TEST(Currency, ParseRefusesWhatDoesNotFitSixtyFourBits) {
   EXPECT_EQ(Currency::Parse("922337203685477.5807")->Raw(), INT64_MAX);
   EXPECT_FALSE(Currency::Parse("922337203685477.5808").has_value());
