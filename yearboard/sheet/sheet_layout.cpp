@@ -118,7 +118,9 @@ SheetLayout LayoutSheet(const YearSheet& sheet, int width, int height, TextMeasu
   const int gridLeft = blockLeft + monthWidth;
   layout.title = {{content.left, content.top, content.right, content.top + titleHeight}, titleFont,
                   TextAlign::Center, sheet.title};
-  const int headingTop = content.top + titleHeight + gap;
+  // Space the square-ish cells leave goes above and below the grid and its legend alike.
+  const int spare = std::max(0, rowsHeight - kMonthRows * rowHeight);
+  const int headingTop = content.top + titleHeight + gap + spare / 2;
   const int gridTop = headingTop + headingHeight;
   const auto x = [&](int c) { return gridLeft + c * colWidth; };
   const auto y = [&](int r) { return gridTop + r * rowHeight; };

@@ -49,6 +49,8 @@ class CalendarChoice {
   Formats formats;
 };
 
+// The file's name, or "Calendar client".
+std::string CalendarName(const ShownCalendar& calendar);
 // "Yearboard", or "Yearboard - " and the file's name.
 std::string PlannerCaption(const ShownCalendar& calendar);
 
