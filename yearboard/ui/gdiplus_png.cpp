@@ -44,6 +44,13 @@ struct GdiplusPng::Api {
   DisposeFn dispose;
 };
 
+// Never destroyed: GDI+ is not to be shut down from a static destructor, while other DLLs may
+// already be gone, and the system frees it with the process.
+GdiplusPng& GdiplusPng::Instance() {
+  static GdiplusPng* instance = new GdiplusPng;
+  return *instance;
+}
+
 GdiplusPng::GdiplusPng() {
   module = LoadLibraryA("gdiplus.dll");
   if (!module) return;

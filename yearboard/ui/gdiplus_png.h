@@ -1,6 +1,6 @@
 #pragma once
-// PNG files through the system's GDI+, loaded at run time: a system without it (or whose GDI+
-// cannot start) offers BMP pictures only.
+// PNG files through the system's GDI+, loaded at run time when first needed and kept for the
+// rest of the run: a system without it (or whose GDI+ cannot start) offers BMP pictures only.
 #include <windows.h>
 
 #include <memory>
@@ -10,8 +10,8 @@ namespace yb {
 
 class GdiplusPng {
  public:
-  GdiplusPng();  // loads and starts GDI+ when the system has it
-  ~GdiplusPng();
+  // The process's one instance, GDI+ started on first use.
+  static GdiplusPng& Instance();
   GdiplusPng(const GdiplusPng&) = delete;
   GdiplusPng& operator=(const GdiplusPng&) = delete;
 
@@ -20,6 +20,8 @@ class GdiplusPng {
   bool Save(HBITMAP bitmap, const std::string& path);
 
  private:
+  GdiplusPng();
+  ~GdiplusPng();
   struct Api;
   HMODULE module = nullptr;
   ULONG_PTR token = 0;

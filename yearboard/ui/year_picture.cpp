@@ -52,7 +52,7 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 void WriteYearPicture(const YearSheet& sheet, const std::string& path, PictureFormat format) {
-  GdiplusPng png;
+  GdiplusPng& png = GdiplusPng::Instance();
   if (format == PictureFormat::Png && !png.Available())
     CannotSave(path, "This system has no PNG encoder; save the picture as BMP instead");
   BITMAPINFO info{};
@@ -93,7 +93,7 @@ void WriteYearPicture(const YearSheet& sheet, const std::string& path, PictureFo
 }
 
 std::string SaveYearPicture(HWND owner, const YearSheet& sheet, const std::string& suggestedName) {
-  const bool pngOffered = GdiplusPng().Available();
+  const bool pngOffered = GdiplusPng::Instance().Available();
   char path[MAX_PATH * 2] = "";
   lstrcpynA(path, suggestedName.c_str(), sizeof path);
   OPENFILENAMEA dialog{};

@@ -32,8 +32,9 @@ std::string WithSystemText(const std::string& what) {
   return message + ".";
 }
 
-// Runs on the worker: the one page of the job; the failure's message, or "".
-std::string SpoolPage(HDC dc, const YearSheet& sheet) {
+}  // namespace
+
+std::string SpoolYearSheet(HDC dc, const YearSheet& sheet) {
   DOCINFOA info{};
   info.cbSize = sizeof info;
   info.lpszDocName = sheet.title.c_str();
@@ -52,8 +53,6 @@ std::string SpoolPage(HDC dc, const YearSheet& sheet) {
   if (EndDoc(dc) <= 0) return WithSystemText("The printer failed");
   return "";
 }
-
-}  // namespace
 
 YearPrinter::~YearPrinter() {
   if (worker.joinable()) worker.join();
@@ -102,7 +101,7 @@ bool YearPrinter::Print(YearSheet sheet) {
   HDC dc = dialog.hDC;
   HWND notify = owner;
   worker = std::thread([this, dc, notify, sheet = std::move(sheet)] {
-    failure = SpoolPage(dc, sheet);
+    failure = SpoolYearSheet(dc, sheet);
     DeleteDC(dc);
     PostMessageA(notify, kPrintFinished, 0, 0);
   });

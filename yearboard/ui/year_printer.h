@@ -14,6 +14,10 @@ namespace yb {
 
 constexpr UINT kPrintFinished = WM_APP + 24;
 
+// The job of one page with the sheet on the printer's DC: the failure's message, or "" once
+// the job is in the queue.
+std::string SpoolYearSheet(HDC dc, const YearSheet& sheet);
+
 class YearPrinter {
  public:
   explicit YearPrinter(HWND owner) : owner(owner) {}
