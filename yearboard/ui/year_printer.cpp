@@ -65,7 +65,7 @@ void YearPrinter::PresetLandscape() {
   PRINTDLGA defaults{};
   defaults.lStructSize = sizeof defaults;
   defaults.hwndOwner = owner;
-  defaults.Flags = PD_RETURNDEFAULT;
+  defaults.Flags = PD_RETURNDEFAULT | PD_NOWARNING;  // the dialog itself warns, once
   if (!PrintDlgA(&defaults)) return;  // no printer: the dialog itself says so
   devMode = defaults.hDevMode;
   devNames = defaults.hDevNames;
@@ -93,8 +93,8 @@ bool YearPrinter::Print(YearSheet sheet) {
   if (!confirmed) {
     if (dialog.hDC) DeleteDC(dialog.hDC);
     const DWORD error = CommDlgExtendedError();
-    if (error == 0) return false;
-    if (error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES) throw std::runtime_error(kNoPrinter);
+    // Cancelled, or no printer: the dialog has said so in the platform's own words.
+    if (error == 0 || error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES) return false;
     throw std::runtime_error("The Print dialog failed (error " + std::to_string(error) + ").");
   }
   if (!dialog.hDC) throw std::runtime_error(kNoPrinter);

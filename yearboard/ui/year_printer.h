@@ -25,8 +25,9 @@ class YearPrinter {
   YearPrinter(const YearPrinter&) = delete;
   YearPrinter& operator=(const YearPrinter&) = delete;
 
-  // The dialog, then the job started; false when cancelled. Throws std::runtime_error with
-  // the message to show when there is no printer or the dialog fails.
+  // The dialog, then the job started; false when cancelled or when there is no printer (the
+  // dialog says so itself). Throws std::runtime_error with the message to show when the dialog
+  // fails otherwise.
   bool Print(YearSheet sheet);
   bool Busy() const { return worker.joinable(); }
   // After kPrintFinished: the failure to show, or "" when the job is in the queue.

@@ -97,6 +97,21 @@ inline std::string UnixOutput(const std::string& command) {
   return text;
 }
 
+// Takes every printer out of the prefix. Wine's spooler lists the CUPS queues again in the
+// first program of a session that loads it; loading it here first keeps the printers removed
+// for the program started later.
+inline bool RemoveAllPrinters() {
+  if (!LoadLibraryA("winspool.drv")) return false;
+  DeleteRegistryTree(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Print\\Printers");
+  HKEY windows;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", 0, KEY_SET_VALUE,
+                    &windows) == ERROR_SUCCESS) {
+    RegDeleteValueA(windows, "Device");
+    RegCloseKey(windows);
+  }
+  return true;
+}
+
 inline std::string PdfPath(const std::string& name) { return PdfFolderUnix() + "/" + name; }
 
 // pdftotext -layout of the PDF: pages separated by form feeds. The glyph named "hyphen" reads

@@ -152,10 +152,23 @@ std::vector<COLORREF> Bands(const std::function<COLORREF(int, int)>& pixel, int 
   return colors;
 }
 
+// Whether a pixel in the text colour lies within a pixel of the middle of the band: the "+".
+bool PlusInBand(const std::function<COLORREF(int, int)>& pixel, int left, int top, int right, int bottom,
+                int band, int count) {
+  const int x = (left + right) / 2, y = top + (bottom - top) * (2 * band + 1) / (2 * count);
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx)
+      if (Near(pixel(x + dx, y + dy), GetSysColor(COLOR_WINDOWTEXT), 40)) return true;
+  return false;
+}
+
 TEST(DayStripes, ADayOfTwoCategoriesShowsBothOnScreenAndPaperAndTheChoiceIsKept) {
   const int y = CurrentYear();
-  const std::vector<Event> events{{Date(y, 5, 5), Date(y, 5, 6), "Holiday", "Holiday"},
-                                  {DateTime(y, 5, 5, 14), DateTime(y, 5, 5, 15), "Trip", "Travel"}};
+  std::vector<Event> events{{Date(y, 5, 5), Date(y, 5, 6), "Holiday", "Holiday"},
+                            {DateTime(y, 5, 5, 14), DateTime(y, 5, 5, 15), "Trip", "Travel"}};
+  // 6 May: five categories, so three stripes and a "+".
+  for (const char* category : {"Holiday", "Travel", "Work", "Birthday", "Learning"})
+    events.push_back({DateTime(y, 5, 6, 9), DateTime(y, 5, 6, 10), category, category});
   std::vector<COLORREF> expected{Drawn(kGreen), Drawn(kYellow)};
   {
     App app;
@@ -177,6 +190,14 @@ TEST(DayStripes, ADayOfTwoCategoriesShowsBothOnScreenAndPaperAndTheChoiceIsKept)
     ReleaseDC(nullptr, screen);
     for (int i = 0; i < 2; ++i)
       EXPECT_TRUE(Near(onScreen[i], expected[i])) << "screen band " << i << ": " << ColorText(onScreen[i]);
+    EXPECT_EQ(App::CellStripes(app.Planner(), 5, may5 + 1).size(), 5u);
+    RECT more = App::CellRect(app.Planner(), 5, may5 + 1);
+    MapWindowPoints(app.Planner(), nullptr, reinterpret_cast<POINT*>(&more), 2);
+    screen = GetDC(nullptr);
+    EXPECT_TRUE(PlusInBand([&](int px, int py) { return GetPixel(screen, px, py); }, more.left, more.top,
+                           more.right - 1, more.bottom - 1, 3, 4))
+        << "no + on screen";
+    ReleaseDC(nullptr, screen);
     Screenshot(app.Main(), "yearboard_day_stripes");
     EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, "Software\\Yearboard\\Planner", "ShowAllCategories")->AsString(), "1");
 
@@ -192,6 +213,10 @@ TEST(DayStripes, ADayOfTwoCategoriesShowsBothOnScreenAndPaperAndTheChoiceIsKept)
                                row.to, 2);
     for (int i = 0; i < 2; ++i)
       EXPECT_TRUE(Near(onPaper[i], expected[i])) << "paper band " << i << ": " << ColorText(onPaper[i]);
+    const Span& next = grid->columns[may5];
+    EXPECT_TRUE(PlusInBand([&](int px, int py) { return page->At(px, py); }, next.from, row.from, next.to, row.to,
+                           3, 4))
+        << "no + on paper";
     app.Close();
   }
   App again(false);
