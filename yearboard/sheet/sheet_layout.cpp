@@ -136,15 +136,16 @@ SheetLayout LayoutSheet(const YearSheet& sheet, int width, int height, TextMeasu
                         sheet.months[m]};
     for (int c = 0; c < kDayColumns; ++c) layout.cells[m][c] = {x(c) + lineWidth, y(m) + lineWidth, x(c + 1), y(m + 1)};
   }
-  for (int c = 0; c <= kDayColumns; ++c) layout.lines.push_back({x(c), gridTop, x(c) + lineWidth, y(kMonthRows) + lineWidth});
-  for (int r = 0; r <= kMonthRows; ++r) layout.lines.push_back({gridLeft, y(r), x(kDayColumns) + lineWidth, y(r) + lineWidth});
+  const int gridRight = x(kDayColumns) + lineWidth, gridBottom = y(kMonthRows) + lineWidth;
+  for (int c = 0; c <= kDayColumns; ++c) layout.lines.push_back({x(c), gridTop, x(c) + lineWidth, gridBottom});
+  for (int r = 0; r <= kMonthRows; ++r) layout.lines.push_back({gridLeft, y(r), gridRight, y(r) + lineWidth});
 
   // Day numbers stay in the top third of a cell, so its middle shows its colour.
   layout.dayPad = std::max(1, colWidth / 10);
   const int dayWidth = colWidth - lineWidth - 2 * layout.dayPad;
   layout.dayFont = FitFont(measure, {"28"}, std::min(text, rowHeight * 3 / 10), dayWidth);
 
-  const int legendTop = y(kMonthRows) + lineWidth + gap;
+  const int legendTop = gridBottom + gap;
   for (LegendPlace& entry : legend) {
     for (DeviceBox* box : {&entry.swatchBox, &entry.name.box}) {
       box->left += content.left;

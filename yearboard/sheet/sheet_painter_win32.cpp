@@ -45,7 +45,8 @@ std::string SystemFontFace() {
   NONCLIENTMETRICSA metrics{};
   // The size of the structure before Vista's addition, which older systems insist on.
   metrics.cbSize = offsetof(NONCLIENTMETRICSA, lfMessageFont) + sizeof(LOGFONTA);
-  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0) && metrics.lfMessageFont.lfFaceName[0])
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0) &&
+      metrics.lfMessageFont.lfFaceName[0])
     return metrics.lfMessageFont.lfFaceName;
   return "Tahoma";
 }

@@ -83,7 +83,8 @@ void WriteYearPicture(const YearSheet& sheet, const std::string& path, PictureFo
     written = png.Save(bitmap.Get(), temporary);
   } else {
     const int stride = (kPictureWidth * 3 + 3) & ~3;
-    written = WriteBytes(temporary, EncodeBmp(kPictureWidth, kPictureHeight, static_cast<const std::uint8_t*>(bits), stride));
+    const auto* pixels = static_cast<const std::uint8_t*>(bits);
+    written = WriteBytes(temporary, EncodeBmp(kPictureWidth, kPictureHeight, pixels, stride));
   }
   if (!written || !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
     const std::string detail = SystemText();

@@ -137,7 +137,7 @@ TEST_F(YearOutput, TheSavedPictureShowsEveryDayInItsScreenColourAsPngOrBmp) {
     EXPECT_EQ(picture->width, 1600);
     ExpectDaysAsOnScreen(app, *picture, test.name);
     if (std::string(test.name) == "year.png")
-      RunUnix("/usr/bin/convert " + unixPath + " " + std::string(std::getenv("LT_SCREENSHOT_DIR")) + "/yearboard_picture.png");
+      RunUnix("/usr/bin/convert " + unixPath + " " + std::getenv("LT_SCREENSHOT_DIR") + "/yearboard_picture.png");
     DeleteFileA(WindowsPath(unixPath).c_str());
   }
   RemoveDirectoryA(WindowsPath(folder).c_str());

@@ -179,7 +179,8 @@ TEST_F(MarkDateTest, AllCategoriesOfADayShowAsStripesInTableOrder) {
 
   // A colour change repaints through MarkDate, stripes included.
   cCategory* travel = planner.CategoryList->Item("Travel");
-  travel->EditColor([&](Color) { return yellow; }, [&](const AppointmentItem& item) { MarkDate(planner, item, false); });
+  travel->EditColor([&](Color) { return yellow; },
+                    [&](const AppointmentItem& item) { MarkDate(planner, item, false); });
   EXPECT_EQ(stripes(5, 5), (std::vector<Color>{65280u, yellow, kSysInactiveCaption}));
   EXPECT_EQ(stripes(5, 6), (std::vector<Color>{yellow, kSysInactiveCaption}));
 

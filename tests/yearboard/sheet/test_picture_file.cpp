@@ -30,7 +30,8 @@ TEST(PictureFile, TheNameDecidesTheFormatElseTheChoiceAddsItsExtension) {
 
 std::uint32_t Field(const std::string& bytes, std::size_t at, std::size_t size) {
   std::uint32_t value = 0;
-  for (std::size_t i = 0; i < size; ++i) value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
+  for (std::size_t i = 0; i < size; ++i)
+    value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
   return value;
 }
 
@@ -48,7 +49,8 @@ TEST(PictureFile, ABmpHoldsTheRowsBottomUpPaddedToFourBytes) {
   EXPECT_EQ(Field(bmp, 22, 4), 2u);
   EXPECT_EQ(Field(bmp, 28, 2), 24u);
   EXPECT_EQ(Field(bmp, 34, 4), 24u);
-  const std::string bottom(reinterpret_cast<const char*>(pixels) + 12, 9), top(reinterpret_cast<const char*>(pixels), 9);
+  const char* const bytes = reinterpret_cast<const char*>(pixels);
+  const std::string bottom(bytes + 12, 9), top(bytes, 9);
   EXPECT_EQ(bmp.substr(54, 9), bottom);
   EXPECT_EQ(bmp.substr(63, 3), std::string(3, '\0'));
   EXPECT_EQ(bmp.substr(66, 9), top);

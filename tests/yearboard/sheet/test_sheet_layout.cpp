@@ -69,7 +69,8 @@ TEST(SheetLayout, EveryPageSizeGetsAWholeReadableYear) {
     EXPECT_TRUE(Inside(last, whole));
     // The year fills the page: in one direction at least, the grid takes most of it.
     const int gridWidth = last.right - first.left, gridHeight = last.bottom - first.top;
-    EXPECT_TRUE(gridWidth * 10 >= page.width * 7 || gridHeight * 10 >= page.height * 5) << gridWidth << " " << gridHeight;
+    EXPECT_TRUE(gridWidth * 10 >= page.width * 7 || gridHeight * 10 >= page.height * 5)
+        << gridWidth << " x " << gridHeight;
     EXPECT_EQ(layout.lines.size(), static_cast<std::size_t>(kDayColumns + 1 + kMonthRows + 1));
     for (const DeviceBox& line : layout.lines) EXPECT_TRUE(Inside(line, whole));
 
