@@ -195,26 +195,7 @@ LRESULT frmYearPlanner::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == IDM_OPENFILE) {
-        mnuOpenFile_Click();
-        return 0;
-      }
-      if ((wParam & 0xFFF0) == IDM_USECLIENT) {
-        mnuUseClient_Click();
-        return 0;
-      }
-      if ((wParam & 0xFFF0) == IDM_PRINTYEAR) {
-        mnuPrintYear_Click();
-        return 0;
-      }
-      if ((wParam & 0xFFF0) == IDM_SAVEPICTURE) {
-        mnuSavePicture_Click();
-        return 0;
-      }
-      if ((wParam & 0xFFF0) == IDM_ALLCATEGORIES) {
-        mnuAllCategories_Click();
-        return 0;
-      }
+      if (OnSystemCommand(static_cast<int>(wParam & 0xFFF0))) return 0;
       return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_CTLCOLORSTATIC:
       return reinterpret_cast<LRESULT>(ColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
@@ -237,6 +218,18 @@ HBRUSH frmYearPlanner::ColorStatic(HDC dc, HWND control) {
   }
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+// The planner's own items of the system menu; false for the system's.
+bool frmYearPlanner::OnSystemCommand(int id) {
+  switch (id) {
+    case IDM_OPENFILE: mnuOpenFile_Click(); return true;
+    case IDM_USECLIENT: mnuUseClient_Click(); return true;
+    case IDM_PRINTYEAR: mnuPrintYear_Click(); return true;
+    case IDM_SAVEPICTURE: mnuSavePicture_Click(); return true;
+    case IDM_ALLCATEGORIES: mnuAllCategories_Click(); return true;
+    default: return false;
+  }
 }
 
 void frmYearPlanner::OnCommand(int id, int code) {

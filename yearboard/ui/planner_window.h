@@ -65,6 +65,7 @@ class frmYearPlanner : public PlannerView {
   int PixelsY(int twips) const { return (twips + tppY / 2) / tppY; }
   HBRUSH ColorStatic(HDC dc, HWND control);
   void OnCommand(int id, int code);
+  bool OnSystemCommand(int id);
   void mnuOpenFile_Click();
   void mnuUseClient_Click();
   void ShowCalendarChoice();

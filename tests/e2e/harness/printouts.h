@@ -97,6 +97,16 @@ inline std::string UnixOutput(const std::string& command) {
   return text;
 }
 
+// Presses OK in the process's Print dialog, after its screenshot when a name is given; false
+// when no Print dialog came.
+inline bool ConfirmPrintDialog(DWORD processId, const std::string& screenshot = "") {
+  auto dialog = WaitForMessageBox(processId, 10000);
+  if (!dialog || dialog->title != "Print") return false;
+  if (!screenshot.empty()) Screenshot(dialog->window, screenshot);
+  Answer(*dialog, IDOK);
+  return true;
+}
+
 // Takes every printer out of the prefix. Wine's spooler lists the CUPS queues again in the
 // first program of a session that loads it; loading it here first keeps the printers removed
 // for the program started later.

@@ -39,12 +39,9 @@ std::optional<std::pair<std::string, std::string>> PrintYear(App& app, const std
   SetForegroundWindow(app.Main());
   app.Settle();
   PressWithControl('P');
-  auto dialog = WaitForMessageBox(app.Program().Id(), 10000);
-  EXPECT_TRUE(dialog.has_value()) << "no Print dialog";
-  if (!dialog) return std::nullopt;
-  EXPECT_EQ(dialog->title, "Print");
-  if (!screenshot.empty()) Screenshot(dialog->window, screenshot);
-  Answer(*dialog, IDOK);
+  const bool confirmed = ConfirmPrintDialog(app.Program().Id(), screenshot);
+  EXPECT_TRUE(confirmed) << "no Print dialog";
+  if (!confirmed) return std::nullopt;
   return WaitForPdf(before, [&](const std::string& text) { return text.find(title) != std::string::npos; });
 }
 
