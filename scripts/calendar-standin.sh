@@ -8,6 +8,7 @@ source "$(dirname "$0")/wine-common.sh"
 : "${WINEPREFIX:?set WINEPREFIX to the prefix to prepare}"
 
 build=$1
+[ -n "${WINEARCH:-}" ] || lt_use_arch "$(lt_build_arch "$build")"
 calendar=${2:-$LT_ROOT/tools/calendar-standin/sample.ics}
 dll=$build/tools/calendar-standin/calendar_standin.dll
 lt_built "$build" calendar_standin "$dll" "the calendar client stays missing" || exit 0

@@ -2,9 +2,9 @@
 # Installs the Debian packages the builds and tests need; does nothing when they are all there.
 set -euo pipefail
 
-packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev g++-mingw-w64-i686 wine wine32:i386
+packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
           xvfb xauth xdotool imagemagick fonts-wine fonts-liberation
-          cups printer-driver-cups-pdf poppler-utils libcups2:i386)
+          cups printer-driver-cups-pdf poppler-utils libcups2 libcups2:i386 clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs one Windows test executable under Wine: its own copy of the run's template prefix,
-# its own Xvfb display and Wine server; screenshots it writes as BMP are turned into PNG.
+# Runs one Windows test executable under Wine: the Wine of its build's architecture, its own
+# copy of the run's template prefix, its own Xvfb display and Wine server; screenshots it
+# writes as BMP are turned into PNG.
 # Usage: wine-run.sh PROGRAM.exe [ARGS...]   (exit code: the program's)
 # A program may ask to be killed and started again in the same prefix (exit code 75, below).
 set -u
@@ -27,6 +28,7 @@ fi
 exe=$1; shift
 build=$(cd "$(dirname "$exe")" && pwd)
 while [ "$build" != / ] && [ ! -f "$build/CMakeCache.txt" ]; do build=$(dirname "$build"); done
+lt_use_arch "$(lt_build_arch "$build")"
 template=${LT_WINE_TEMPLATE:-$build/wine/template}
 lt_make_template "$template" "$build" || exit 1
 

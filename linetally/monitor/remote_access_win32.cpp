@@ -3,16 +3,23 @@
 #include <windows.h>
 #include <ras.h>
 
+#include <cstddef>
 #include <cstring>
 
 namespace lt {
 namespace {
 
+// The platform's own header agrees with the layouts (its newer records only add fields after these).
+static_assert(offsetof(RASCONNA, hrasconn) == kRasHandleOffset);
+static_assert(offsetof(RASCONNA, szEntryName) == kExtendedLayout.nameOffset);
+static_assert(offsetof(RASCONNA, szDeviceType) == kExtendedLayout.deviceTypeOffset);
+static_assert(offsetof(RASCONNA, szDeviceName) == kExtendedLayout.deviceNameOffset);
+static_assert(offsetof(RASCONNSTATUSA, rasconnstate) == kRasStatusStateOffset);
+static_assert(offsetof(RASCONNSTATUSA, szDeviceType) == kRasStatusDeviceTypeOffset);
+
 // Static, never cleared: a call that writes nothing leaves the last written values in force.
 alignas(8) uint8_t enumBuffer[kEnumEntries * kExtendedLayout.connSize];
 alignas(8) uint8_t statusRecord[kExtendedLayout.statusSize];
-
-constexpr size_t kHandleOffset = 4, kNameOffset = 8, kStateOffset = 4;
 
 void PutDword(uint8_t* at, uint32_t value) { std::memcpy(at, &value, sizeof value); }
 
@@ -34,18 +41,19 @@ int32_t Win32RemoteAccess::EnumerateConnections(std::string& firstEntryName) {
   DWORD size = DWORD(kEnumEntries) * layout.connSize;
   DWORD count = 0;
   RasEnumConnectionsA(reinterpret_cast<LPRASCONNA>(enumBuffer), &size, &count);
-  const char* name = reinterpret_cast<const char*>(enumBuffer + kNameOffset);
+  const char* name = reinterpret_cast<const char*>(enumBuffer + layout.nameOffset);
   firstEntryName.assign(name, strnlen(name, layout.nameBytes));
   return int32_t(count);
 }
 
 uint16_t Win32RemoteAccess::ConnectionState() {
+  static_assert(sizeof(HRASCONN) == kPointerBytes);
   HRASCONN handle;
-  std::memcpy(&handle, enumBuffer + kHandleOffset, sizeof handle);
+  std::memcpy(&handle, enumBuffer + kRasHandleOffset, sizeof handle);
   PutDword(statusRecord, layout.statusSize);
   RasGetConnectStatusA(handle, reinterpret_cast<LPRASCONNSTATUSA>(statusRecord));
   uint16_t state;
-  std::memcpy(&state, statusRecord + kStateOffset, sizeof state);
+  std::memcpy(&state, statusRecord + kRasStatusStateOffset, sizeof state);
   return state;
 }
 

@@ -1,19 +1,18 @@
 #pragma once
-// The remote-access operations over rasapi32, with the two published record sizes: compact
-// (RASCONN 32 bytes, RASCONNSTATUS 64) on the NT platform, extended (412, 160) elsewhere.
-// The enumeration buffer (256 entries) and the status record persist between calls.
+// The remote-access operations over rasapi32, with the two published record layouts of this
+// build's architecture: compact on the NT platform (RASCONN 32 bytes in 32 bits, 36 in 64;
+// RASCONNSTATUS 64), extended elsewhere (412 or 416; 160). The enumeration buffer (256
+// entries) and the status record persist between calls.
 #include <cstddef>
 #include <cstdint>
 
+#include "linetally/monitor/ras_layout.h"
 #include "linetally/monitor/remote_access.h"
 
 namespace lt {
 
-struct RasLayout {
-  uint32_t connSize, nameBytes, statusSize;
-};
-inline constexpr RasLayout kCompactLayout{32, 21, 64};
-inline constexpr RasLayout kExtendedLayout{412, 257, 160};
+inline constexpr RasLayout kCompactLayout = RasCompactLayout(kPointerBytes);
+inline constexpr RasLayout kExtendedLayout = RasExtendedLayout(kPointerBytes);
 inline constexpr int kEnumEntries = 256;
 
 class Win32RemoteAccess : public RemoteAccess {

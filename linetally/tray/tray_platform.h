@@ -19,10 +19,18 @@ constexpr uint32_t kNimAdd = 0;
 constexpr uint32_t kNimModify = 1;
 constexpr uint32_t kNimDelete = 2;
 
+// The shell's original notification record, naturally aligned: its window and icon handles
+// are pointer-sized, so it is 88 bytes in a 32-bit build and 104 in a 64-bit one.
+constexpr uint32_t ShellRecordSize(uint32_t pointerBytes) {
+  auto align = [&](uint32_t n) { return (n + pointerBytes - 1) / pointerBytes * pointerBytes; };
+  const uint32_t icon = align(align(4) + pointerBytes + 12);  // size, window, id, flags, message
+  return align(icon + pointerBytes + 64);                     // icon, tip
+}
+
 // The record handed to the shell on every call.
 struct NotifyIconRecord {
   static constexpr uint32_t kTipSize = 64;  // 63 characters and the terminator
-  uint32_t size = 88;
+  uint32_t size = ShellRecordSize(sizeof(void*));
   WindowRef window = 0;
   uint32_t id = 42;
   uint32_t flags = 7;                 // message, icon and tip

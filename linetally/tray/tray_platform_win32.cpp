@@ -14,7 +14,7 @@ namespace {
 
 constexpr char kMsgWindowClass[] = "TZqTrayIconMsgWindow";
 constexpr UINT_PTR kPlatformTimerId = 1;
-static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "the shell record is the original 88 bytes");
+static_assert(NOTIFYICONDATAA_V1_SIZE == NotifyIconRecord{}.size, "the shell record is the original one");
 
 struct IconDeleter {
   void operator()(HICON icon) const { DestroyIcon(icon); }

@@ -97,7 +97,7 @@ extern "C" DWORD WINAPI RasEnumConnectionsA(void* buffer, DWORD* bytes, DWORD* c
   std::lock_guard<std::mutex> hold(standIn.lock);
   const rasstandin::Listing& listing = standIn.Current();
   if (buffer) standIn.Record("RasEnumConnectionsA " + std::to_string(rasstandin::FirstDword(buffer)));
-  return rasstandin::EnumerateConnections(listing, static_cast<uint8_t*>(buffer),
+  return rasstandin::EnumerateConnections(lt::kPointerBytes, listing, static_cast<uint8_t*>(buffer),
                                           reinterpret_cast<uint32_t*>(bytes), reinterpret_cast<uint32_t*>(count));
 }
 
@@ -105,6 +105,6 @@ extern "C" DWORD WINAPI RasGetConnectStatusA(HANDLE connection, void* status) {
   std::lock_guard<std::mutex> hold(standIn.lock);
   const rasstandin::Listing& listing = standIn.Current();
   if (status) standIn.Record("RasGetConnectStatusA " + std::to_string(rasstandin::FirstDword(status)));
-  return rasstandin::GetConnectStatus(listing, uint32_t(reinterpret_cast<uintptr_t>(connection)),
+  return rasstandin::GetConnectStatus(listing, reinterpret_cast<uintptr_t>(connection),
                                       static_cast<uint8_t*>(status));
 }

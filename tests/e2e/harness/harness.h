@@ -114,6 +114,7 @@ struct RegistryValue {
   DWORD type = REG_NONE;
   std::vector<uint8_t> data;
   std::string AsString() const;  // the bytes up to the first NUL
+  bool operator==(const RegistryValue&) const = default;
 };
 std::optional<RegistryValue> ReadRegistry(HKEY root, const std::string& path, const std::string& name);
 bool RegistryKeyExists(HKEY root, const std::string& path);

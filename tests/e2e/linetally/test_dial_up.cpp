@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "dial_script.h"
+#include "linetally/monitor/ras_layout.h"
 #include "service_registry.h"
 #include "tray_driver.h"
 
@@ -52,7 +56,9 @@ TEST_F(DialUpTest, OfficeLinkDialsGoesOnLineAndIsPricedAndLoggedWhenItHangsUp) {
   dial.Write("0 0x1001 2 Office link\n1500 0x1001 4 Office link\n3000 0x1001 0x2000 Office link\n");
   ExpectStatus("Connecting...", 3000, "linetally-dial-connecting");
   const bool keptWhileDialling = app.Folder().Exists("Lnt.run");
-  if (app.Label1() == "Connecting...") EXPECT_FALSE(keptWhileDialling) << "a dial that may never come up is not kept";
+  if (app.Label1() == "Connecting...") {
+    EXPECT_FALSE(keptWhileDialling) << "a dial that may never come up is not kept";
+  }
   ExpectStatus("Authenticating...", 3000);
   EXPECT_TRUE(WaitUntil([&] { return app.Folder().Exists("Lnt.run"); })) << "the link is up: kept against a crash";
   EXPECT_EQ(LogFields(LogLines(app.Folder().Read("Lnt.run").value_or("")).at(0)).at(3), "Office link");
@@ -105,13 +111,17 @@ TEST_F(DialUpTest, CancelledDialLogsNothingAndADisconnectedLineEndsOnThatTick) {
 }
 
 // The platform query picks the record layouts: extended ones on Windows 98, compact ones on
-// the NT platform. The stand-in refuses any other size, so a logged session shows the layout
-// was read right.
+// the NT platform, each at this build's architecture's size. The stand-in refuses any other
+// size, so a logged session shows the layout was read right. Windows 98 ran no 64-bit programs,
+// so the 64-bit build has only the NT case.
 TEST(DialUpLayouts, WindowsNinetyEightUsesTheExtendedRecordsAndNtTheCompactOnes) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"win98", "RasEnumConnectionsA 412\nRasGetConnectStatusA 160\n"},
-      {"winxp", "RasEnumConnectionsA 32\nRasGetConnectStatusA 64\n"},
+  auto sizes = [](const lt::RasLayout& layout) {
+    return "RasEnumConnectionsA " + std::to_string(layout.connSize) + "\nRasGetConnectStatusA " +
+           std::to_string(layout.statusSize) + "\n";
   };
+  std::vector<std::pair<std::string, std::string>> cases = {
+      {"winxp", sizes(lt::RasCompactLayout(lt::kPointerBytes))}};
+  if (lt::kPointerBytes == 4) cases.insert(cases.begin(), {"win98", sizes(lt::RasExtendedLayout(4))});
   for (const auto& [version, sizes] : cases) {
     LinetallyApp run;
     DialScript line(run.Folder());
@@ -122,7 +132,7 @@ TEST(DialUpLayouts, WindowsNinetyEightUsesTheExtendedRecordsAndNtTheCompactOnes)
     EXPECT_EQ(line.SizesSeen(), sizes) << version;
     const auto lines = LogLines(run.WorkingFile());
     ASSERT_EQ(lines.size(), 1u) << version;
-    EXPECT_EQ(LogFields(lines[0])[3], std::string(version) == std::string("win98")
+    EXPECT_EQ(LogFields(lines[0])[3], version == "win98"
                                           ? "A long entry name for the extended record"
                                           : "A long entry name fo")
         << "the compact record's name field holds 20 characters";

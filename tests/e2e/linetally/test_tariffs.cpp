@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <optional>
 
 #include "service_registry.h"
 
@@ -120,6 +122,55 @@ TEST(Tariffs, AmountFailureDuringASessionLogsTheSessionFirst) {
   EXPECT_EQ(app.Program().WaitForExit(5000), std::optional<DWORD>(1));
   const std::string file = app.WorkingFile();
   EXPECT_NE(file.find(",Debug Session,"), std::string::npos) << file;
+}
+
+// One user, two builds: the log and the services the 32-bit program leaves are read unchanged
+// by the 64-bit one, which lists, prices and appends by them. The test command runs it where
+// the machine runs both builds.
+TEST(Tariffs, LogAndServicesMoveFromThe32BitProgramToThe64BitOne) {
+  if (sizeof(void*) != 8 || !std::getenv("LT_BOTH_ARCHITECTURES"))
+    GTEST_SKIP() << "needs the 64-bit build on a machine that also runs 32-bit code";
+  const std::string older = std::string(E2E_WIN32_BIN_DIR) + "/Linetally.exe";
+  Service dial;
+  dial.cost = "0.6";
+  dial.connOn = true;
+  dial.connCharge = "0.05";
+  WriteService("Dial-up", dial);
+  const std::vector<const char*> names = {"editCost", "checkConnCharge", "editConnCharge", "editAfter", "checkSun"};
+  auto values = [&] {
+    std::vector<std::optional<RegistryValue>> read;
+    for (const char* name : names) read.push_back(ReadRegistry(HKEY_CURRENT_USER, ServiceKey("Dial-up"), name));
+    return read;
+  };
+  const auto written = values();
+
+  std::string log, total;
+  std::vector<std::vector<std::string>> rows;
+  {
+    LinetallyApp thirtyTwo;
+    thirtyTwo.Folder().CopyIn(older);  // in place of the 64-bit copy
+    thirtyTwo.Start();
+    thirtyTwo.RunDebugSession(3);
+    log = thirtyTwo.WorkingFile();
+    rows = thirtyTwo.Rows();
+    total = thirtyTwo.Panel(2);
+    PostCommand(thirtyTwo.Main(), IDM_EXIT1);
+    ASSERT_EQ(thirtyTwo.Program().WaitForExit(5000), 0u);
+  }
+  ASSERT_EQ(LogLines(log).size(), 1u) << log;
+
+  LinetallyApp sixtyFour(false);
+  sixtyFour.Folder().Write("Lnt.dat", log);
+  sixtyFour.Start();
+  EXPECT_EQ(sixtyFour.Rows(), rows);
+  EXPECT_EQ(sixtyFour.Panel(2), total);
+  EXPECT_TRUE(WaitUntil([&] { return sixtyFour.Label2() == "Calls will cost 0.6000 per min"; })) << sixtyFour.Label2();
+  sixtyFour.RunDebugSession(2);
+  const std::string after = sixtyFour.WorkingFile();
+  EXPECT_EQ(after.substr(0, log.size()), log) << "the older record stays byte for byte";
+  ASSERT_EQ(LogLines(after).size(), 2u);
+  EXPECT_EQ(LogFields(LogLines(after)[1])[3], "Debug Session");
+  EXPECT_EQ(values(), written) << "neither build rewrote the services";
 }
 
 }  // namespace

@@ -149,7 +149,9 @@ TEST_F(TrayTest, MinimisingLeavesNothingOnTheDesktopAndTheTrayBringsTheWindowBac
   for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
-    if (owner == app.Program().Id()) EXPECT_FALSE(Visible(w)) << ClassOf(w) << " shows";
+    if (owner == app.Program().Id()) {
+      EXPECT_FALSE(Visible(w)) << ClassOf(w) << " shows";
+    }
   }
   DoubleClickAt(IconCentre());
   EXPECT_TRUE(WaitUntil([&] { return Visible(app.Main()) && !IsIconic(app.Main()); })) << "still minimised";

@@ -7,18 +7,19 @@
 namespace lt {
 namespace {
 
-TEST(Win32RemoteAccess, RecordSizesFollowThePlatform) {
+TEST(Win32RemoteAccess, RecordSizesFollowThePlatformAndTheArchitecture) {
+  const bool wide = sizeof(void*) == 8;
   Win32RemoteAccess ras;
   ras.SelectLayout(2);
-  EXPECT_EQ(ras.Layout().connSize, 32u);
+  EXPECT_EQ(ras.Layout().connSize, wide ? 36u : 32u);
   EXPECT_EQ(ras.Layout().nameBytes, 21u);
   EXPECT_EQ(ras.Layout().statusSize, 64u);
   ras.SelectLayout(1);
-  EXPECT_EQ(ras.Layout().connSize, 412u);
+  EXPECT_EQ(ras.Layout().connSize, wide ? 416u : 412u);
   EXPECT_EQ(ras.Layout().nameBytes, 257u);
   EXPECT_EQ(ras.Layout().statusSize, 160u);
   ras.SelectLayout(0);
-  EXPECT_EQ(ras.Layout().connSize, 412u) << "a failed platform query selects the extended records";
+  EXPECT_EQ(ras.Layout().connSize, wide ? 416u : 412u) << "a failed platform query selects the extended records";
 }
 
 TEST(Win32RemoteAccess, NoConnectionListsNothingAndStaysIdle) {

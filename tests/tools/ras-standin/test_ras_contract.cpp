@@ -25,43 +25,76 @@ std::vector<uint8_t> Buffer(size_t bytes, uint32_t firstDword) {
   return buffer;
 }
 
-TEST(RasContract, EnumerationChecksTheEntrySizeAndTheBuffer) {
-  for (uint32_t size : {0u, 28u, 33u, 411u, 413u, 1000u}) {
-    auto buffer = Buffer(4096, size);
-    uint32_t bytes = 4096, count = 7;
-    EXPECT_EQ(EnumerateConnections(kTwo, buffer.data(), &bytes, &count), kErrorInvalidSize) << size;
-    EXPECT_EQ(count, 7u) << size;
+// The record layouts of both architectures, as the platform's headers lay them out.
+TEST(RasContract, LayoutsPerArchitecture) {
+  struct Row {
+    uint32_t pointerBytes, compactSize, nameOffset, extendedSize, deviceType, deviceName;
+  };
+  for (const Row& row : {Row{4, 32, 8, 412, 265, 282}, Row{8, 36, 12, 416, 269, 286}}) {
+    const lt::RasLayout compact = lt::RasCompactLayout(row.pointerBytes);
+    const lt::RasLayout extended = lt::RasExtendedLayout(row.pointerBytes);
+    EXPECT_EQ(compact.connSize, row.compactSize) << row.pointerBytes;
+    EXPECT_EQ(compact.nameOffset, row.nameOffset) << row.pointerBytes;
+    EXPECT_EQ(compact.nameBytes, 21u);
+    EXPECT_EQ(compact.statusSize, 64u) << "no pointer in the status record";
+    EXPECT_EQ(extended.connSize, row.extendedSize) << row.pointerBytes;
+    EXPECT_EQ(extended.nameOffset, row.nameOffset) << row.pointerBytes;
+    EXPECT_EQ(extended.deviceTypeOffset, row.deviceType) << row.pointerBytes;
+    EXPECT_EQ(extended.deviceNameOffset, row.deviceName) << row.pointerBytes;
+    EXPECT_EQ(extended.statusSize, 160u);
+    EXPECT_EQ(ConnSize(row.pointerBytes, 0), row.compactSize) << "the contract publishes the same sizes";
+    EXPECT_EQ(ConnSize(row.pointerBytes, 1), row.extendedSize);
   }
-  for (uint32_t size : kConnSizes) {
-    auto buffer = Buffer(2 * size, size);
-    uint32_t bytes = 2 * size - 1, count = 7;
-    EXPECT_EQ(EnumerateConnections(kTwo, buffer.data(), &bytes, &count), kErrorBufferTooSmall) << size;
-    EXPECT_EQ(bytes, 2 * size);
-    EXPECT_EQ(count, 0u);
-    EXPECT_EQ(DwordAt(buffer, 4), 0xCCCCCCCCu) << "nothing written when too small";
-    EXPECT_EQ(EnumerateConnections(kTwo, buffer.data(), &bytes, &count), kSuccess) << size;
-    EXPECT_EQ(count, 2u);
-    EXPECT_EQ(DwordAt(buffer, size), size) << "every entry carries its size";
-    EXPECT_EQ(DwordAt(buffer, size + 4), 0x1002u);
+}
+
+TEST(RasContract, EnumerationChecksTheEntrySizeAndTheBuffer) {
+  for (uint32_t pointerBytes : {4u, 8u}) {
+    const uint32_t other = 12 - pointerBytes;  // the other architecture
+    for (uint32_t size : {0u, 28u, 33u, 411u, 413u, 1000u, ConnSize(other, 0), ConnSize(other, 1)}) {
+      auto buffer = Buffer(4096, size);
+      uint32_t bytes = 4096, count = 7;
+      EXPECT_EQ(EnumerateConnections(pointerBytes, kTwo, buffer.data(), &bytes, &count), kErrorInvalidSize)
+          << pointerBytes << " " << size;
+      EXPECT_EQ(count, 7u) << size;
+    }
+    for (int index = 0; index < int(std::size(kConnSizes32)); ++index) {
+      const uint32_t size = ConnSize(pointerBytes, index);
+      auto buffer = Buffer(2 * size, size);
+      uint32_t bytes = 2 * size - 1, count = 7;
+      EXPECT_EQ(EnumerateConnections(pointerBytes, kTwo, buffer.data(), &bytes, &count), kErrorBufferTooSmall)
+          << size;
+      EXPECT_EQ(bytes, 2 * size);
+      EXPECT_EQ(count, 0u);
+      EXPECT_EQ(DwordAt(buffer, 4), 0xCCCCCCCCu) << "nothing written when too small";
+      EXPECT_EQ(EnumerateConnections(pointerBytes, kTwo, buffer.data(), &bytes, &count), kSuccess) << size;
+      EXPECT_EQ(count, 2u);
+      EXPECT_EQ(DwordAt(buffer, size), size) << "every entry carries its size";
+      EXPECT_EQ(DwordAt(buffer, size + 4), 0x1002u);
+      if (pointerBytes == 8) EXPECT_EQ(DwordAt(buffer, size + 8), 0u) << "the handle's high half";
+    }
   }
   uint32_t bytes = 0, count = 7;
   auto empty = Buffer(32, 32);
-  EXPECT_EQ(EnumerateConnections({}, empty.data(), &bytes, &count), kSuccess);
+  EXPECT_EQ(EnumerateConnections(4, {}, empty.data(), &bytes, &count), kSuccess);
   EXPECT_EQ(count, 0u);
-  EXPECT_EQ(EnumerateConnections(kTwo, nullptr, &bytes, &count), kErrorInvalidBuffer);
-  EXPECT_EQ(EnumerateConnections(kTwo, empty.data(), nullptr, &count), kErrorInvalidParameter);
+  EXPECT_EQ(EnumerateConnections(4, kTwo, nullptr, &bytes, &count), kErrorInvalidBuffer);
+  EXPECT_EQ(EnumerateConnections(4, kTwo, empty.data(), nullptr, &count), kErrorInvalidParameter);
 }
 
 TEST(RasContract, EntryNamesFitTheirLayout) {
-  auto compact = Buffer(64, 32), extended = Buffer(824, 412);
-  uint32_t bytes = 64, count = 0;
-  ASSERT_EQ(EnumerateConnections(kTwo, compact.data(), &bytes, &count), kSuccess);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&compact[8])), "A name longer than t");
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&compact[32 + 8])), "Backup");
-  bytes = 824;
-  ASSERT_EQ(EnumerateConnections(kTwo, extended.data(), &bytes, &count), kSuccess);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&extended[8])), kTwo[0].name);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&extended[265])), "modem");
+  for (uint32_t pointerBytes : {4u, 8u}) {
+    const lt::RasLayout small = lt::RasCompactLayout(pointerBytes), large = lt::RasExtendedLayout(pointerBytes);
+    auto compact = Buffer(2 * small.connSize, small.connSize), extended = Buffer(2 * large.connSize, large.connSize);
+    uint32_t bytes = 2 * small.connSize, count = 0;
+    ASSERT_EQ(EnumerateConnections(pointerBytes, kTwo, compact.data(), &bytes, &count), kSuccess);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&compact[small.nameOffset])), "A name longer than t");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&compact[small.connSize + small.nameOffset])), "Backup");
+    bytes = 2 * large.connSize;
+    ASSERT_EQ(EnumerateConnections(pointerBytes, kTwo, extended.data(), &bytes, &count), kSuccess);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&extended[large.nameOffset])), kTwo[0].name);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&extended[large.deviceTypeOffset])), "modem");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&extended[large.deviceNameOffset])), "Stand-in modem");
+  }
 }
 
 TEST(RasContract, StatusChecksTheRecordSizeAndTheHandle) {
