@@ -196,6 +196,12 @@ TEST(DayStripes, ADayOfTwoCategoriesShowsBothOnScreenAndPaperAndTheChoiceIsKept)
         << "no + on screen";
     ReleaseDC(nullptr, screen);
     Screenshot(app.Main(), "yearboard_day_stripes");
+    // A click still names the day's first appointment.
+    App::ClickCell(app.Planner(), 5, may5);
+    SYSTEMTIME may{static_cast<WORD>(y), 5, 0, 5, 0, 0, 0, 0};
+    char day[64] = "";
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &may, nullptr, day, sizeof day);
+    EXPECT_TRUE(WaitUntil([&] { return app.Status() == std::string(day) + " - Holiday"; })) << app.Status();
     EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, "Software\\Yearboard\\Planner", "ShowAllCategories")->AsString(), "1");
 
     const auto printout = PrintYear(app, std::to_string(y) + " - Calendar client");
