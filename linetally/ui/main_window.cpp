@@ -133,7 +133,8 @@ void TfrmMain::FormCreate() {
   SetText(label2, "");
   WriteMissingPreferenceDefaults(key);
   // Start-up always shows the window and asks for no note; the dialog sets both when confirmed.
-  preferences = ReadPreferences(key);
+  std::string unreadablePreferences;
+  preferences = ReadPreferences(key, [&](const std::string& text) { unreadablePreferences = text; });
   monitor.SetConnectionNote(false);
 
   if (!preferences.startMinimised) {
@@ -146,6 +147,7 @@ void TfrmMain::FormCreate() {
   }
   key.CloseKey();
   UpdateStatusBar();
+  if (!unreadablePreferences.empty()) ShowWarning(Handle(), unreadablePreferences);
 
   ReadBudget();
   database.LoadDatabase(database.WorkingFile());
@@ -156,7 +158,8 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::DoRegistry() {
-  LoadServiceTable(registry, services, [this](const std::string& error) { ShowError(error); });
+  LoadServiceTable(registry, services, unreadableServicesTold,
+                   [this](const std::string& text) { ShowWarning(Handle(), text); });
 }
 
 void TfrmMain::OnHandlerError(const std::exception& error) {

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -160,6 +161,7 @@ class TfrmMain : public Window,
   SystemClock clock;
   Win32Registry registry;
   ServiceTable services;
+  std::set<std::string> unreadableServicesTold;  // once a run each
   std::unique_ptr<CostStep> costStep;
   SessionMonitor monitor;
 

@@ -43,10 +43,15 @@ class CalendarChoice {
   void Remember(const ShownCalendar& calendar);
 
  private:
+  // The client in place of a remembered choice that does not read; the user says whether the
+  // start-up remembers it.
+  ShownCalendar ClientForUnreadableChoice();
+
   SettingsStore& settings;
   TimeZoneSystem& zones;
   ItemViewer& viewer;
   Formats formats;
+  bool keepUnreadableChoice = false;  // the next Remember writes nothing
 };
 
 // The file's name, or "Calendar client".

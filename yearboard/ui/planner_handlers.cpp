@@ -27,7 +27,14 @@ void frmYearPlanner::Form_Load() {
   planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories, textCase);
   // A file's own category names stand in for the client's master list.
   const std::string masterList = calendar.file ? calendar.file->CategoryList() : ReadMasterCategoryList();
-  LoadCategories(*planner.CategoryList, masterList, settings);
+  std::vector<std::string> untold;
+  for (const std::string& name : LoadCategories(*planner.CategoryList, masterList, settings))
+    if (colorsTold.insert(textCase.Fold(name)).second) untold.push_back(name);
+  // Said once the window is up; each name once a run, whichever calendar brings it back.
+  if (!untold.empty()) {
+    colorsMessage = UnreadableColorsMessage(untold);
+    PostMessageA(hwnd, kShowUnreadableColors, 0, 0);
+  }
 }
 
 void frmYearPlanner::ShowYear(int iintYear) {
@@ -42,7 +49,7 @@ void frmYearPlanner::ShowYear(int iintYear) {
     }
   }
   yb::ShowYear(planner, calendar.session->CalendarFolder(), iintYear);
-  if (calendar.file) SetStatusText(SkippedEventsMessage(calendar.file->SkippedEvents()));
+  if (calendar.file) SetStatusText(calendar.file->ReadingFaults());
 }
 
 void frmYearPlanner::BeginShowYear(int year) {
@@ -55,6 +62,10 @@ void frmYearPlanner::BeginShowYear(int year) {
 void frmYearPlanner::EndShowYear() {
   yearWait.reset();
   EnableWindow(picBand, TRUE);
+  // The buttons stop at the ends of the years a calendar can be searched for.
+  const int year = CaptionYear();
+  EnableWindow(cmdUp, year < kLastYear);
+  EnableWindow(cmdDown, year > kFirstYear);
 }
 
 void frmYearPlanner::UseCalendar(ShownCalendar next, int iintYear) {
@@ -102,9 +113,13 @@ int frmYearPlanner::CaptionYear() const {
   return static_cast<int>(std::strtol(text, nullptr, 10));
 }
 
-void frmYearPlanner::cmdUp_Click() { ShowYear(CaptionYear() + 1); }
+void frmYearPlanner::cmdUp_Click() {
+  if (CaptionYear() < kLastYear) ShowYear(CaptionYear() + 1);
+}
 
-void frmYearPlanner::cmdDown_Click() { ShowYear(CaptionYear() - 1); }
+void frmYearPlanner::cmdDown_Click() {
+  if (CaptionYear() > kFirstYear) ShowYear(CaptionYear() - 1);
+}
 
 void frmYearPlanner::Form_KeyUp(int keyCode, bool shift, bool ctrl, bool alt) {
   try {

@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "yearboard/base/scope_exit.h"
 #include "yearboard/calendar/automation_calendar_win32.h"
 #include "yearboard/model/day_categories.h"
@@ -204,6 +206,10 @@ LRESULT frmYearPlanner::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case WM_DESTROY:
       Form_Unload();
+      return 0;
+    case kShowUnreadableColors:
+      if (!colorsMessage.empty())
+        MessageBoxA(hwnd, std::exchange(colorsMessage, "").c_str(), "Yearboard", MB_OK | MB_ICONWARNING);
       return 0;
     default:
       return DefWindowProcA(hwnd, message, wParam, lParam);

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "yearboard/base/handles_win32.h"
@@ -22,6 +23,9 @@
 #include "yearboard/ui/year_printer.h"
 
 namespace yb {
+
+// Posted to name the categories whose saved colours did not read.
+constexpr UINT kShowUnreadableColors = WM_APP + 1;
 
 class frmYearPlanner : public PlannerView {
  public:
@@ -109,6 +113,8 @@ class frmYearPlanner : public PlannerView {
   int progressValue = 0;
   unsigned long progressTick = 0;  // when the bar was last painted
   bool unloaded = false;
+  std::set<std::string> colorsTold;  // folded names whose saved colours did not read
+  std::string colorsMessage;  // waiting for the window to show
   int tppX = 15, tppY = 15;
 };
 

@@ -303,7 +303,7 @@ TEST_F(MainWindow, MenusAndPopupsForAPerson) {
 namespace e2e {
 namespace {
 
-TEST(MainWindowStartFailure, ANewSessionIsAddedToTheLogItCouldNotLoadYet) {
+TEST(MainWindowStartUp, AnUnreadablePreferenceIsNamedAndTheWindowOpensWithItsLog) {
   LinetallyApp app;
   const std::string log = "07/12/2026 09:15:02,07/12/2026 09:47:40,1958,Office link,1.2516,\r\n";
   app.Folder().Write("Lnt.dat", log);
@@ -311,13 +311,17 @@ TEST(MainWindowStartFailure, ANewSessionIsAddedToTheLogItCouldNotLoadYet) {
   app.Program().Start(app.ExePath(), app.Folder().Path());
   auto box = WaitForMessageBox(app.Program().Id(), 10000);
   ASSERT_TRUE(box);
-  EXPECT_EQ(box->text, "Invalid data type for 'checkStartEvery'");
+  EXPECT_EQ(box->text, "The stored application preferences have unreadable values: Every time you start Windows. "
+                       "Their defaults are used until you confirm Application Preferences.");
   Answer(*box, IDOK);
   HWND main = WaitForTopWindow(app.Program().Id(), "TfrmMain");
   ASSERT_TRUE(main);
-  EXPECT_FALSE(Visible(main)) << "the rest of the start-up did not run";
+  EXPECT_TRUE(WaitUntil([&] { return Visible(main); })) << "the start-up stopped";
+  Sleep(500);
+  EXPECT_FALSE(FindMessageBox(app.Program().Id())) << "named once";
 
   HWND list = Child(main, IDC_LISTVIEW1), button = Child(main, IDC_BUTTON1), label = Child(main, IDC_LABEL1);
+  EXPECT_EQ(ListViewRows(list, 5).size(), 1u) << "the log is loaded";
   TypeChars(list, "ltdbg");
   Click(button);
   ASSERT_TRUE(WaitUntil([&] { return Text(label) == "Debugging for 000:00:02"; }));
@@ -327,10 +331,10 @@ TEST(MainWindowStartFailure, ANewSessionIsAddedToTheLogItCouldNotLoadYet) {
   const std::string file = app.WorkingFile();
   EXPECT_EQ(file.substr(0, log.size()), log) << "the old record is kept";
   EXPECT_NE(file.find(",Debug Session,0,\r\n", log.size()), std::string::npos) << file;
-  const auto rows = ListViewRows(list, 5);
-  ASSERT_EQ(rows.size(), 2u) << "the list shows every record";
-  EXPECT_EQ(rows[0][2], "Office link");
-  EXPECT_EQ(rows[1][2], "Debug Session");
+  const auto stored = ReadRegistry(HKEY_CURRENT_USER, kLinetallyKey, "checkStartEvery");
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->type, DWORD(REG_SZ)) << "nothing written until the user confirms";
+  EXPECT_EQ(stored->AsString(), "yes");
 }
 
 }  // namespace
