@@ -29,8 +29,9 @@ TfrmMain::TfrmMain(HWND applicationWindow)
     : applicationWindow(applicationWindow),
       formats(ReadSystemFormats()),
       database(files, *this, formats, ProgramFolder()),
-      checkpoint(files, formats, ProgramFolder()),
-      listRows(formats, StrToAmount, [](const std::string& cost) { return AmountText(cost, 2); }),
+      journal(files, formats, ProgramFolder()),
+      log(database, journal, *this, formats),
+      listRows(formats),
       costStep(std::make_unique<TariffCostStep>(services, clock)),
       monitor(ras, clock, *costStep, *this) {}
 
@@ -117,6 +118,7 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TfrmMain::FormCreate() {
+  log.OpenJournal();  // what the last run left, before any session can be kept over it
   std::setlocale(LC_NUMERIC, "C");  // "." is the decimal point of every number text
   helpFile = ProgramFolder() + "Lnt.hlp";
   RECT panel{};
@@ -150,11 +152,7 @@ void TfrmMain::FormCreate() {
   if (!unreadablePreferences.empty()) ShowWarning(Handle(), unreadablePreferences);
 
   ReadBudget();
-  database.LoadDatabase(database.WorkingFile());
-  database.ReadDatabase(1);
-  UpdateListBox(1, false);
-  DoRegistry();
-  RecoverSession();
+  LoadAndRecover();
 }
 
 void TfrmMain::DoRegistry() {
@@ -174,9 +172,8 @@ void TfrmMain::AmountFailure() {
   amountFailed = true;
   KillTimer(Handle(), IDT_TIMER1);
   // Straight to the file on disk: the records in memory may be a copy that was never checked.
-  // The kept copy stays when the append fails: the next start logs it.
-  if (auto record = monitor.EndForFailure())
-    if (database.AppendToWorkingFile(*record)) DropKeptSession();
+  // The journal keeps it when the append fails: the next start logs it.
+  if (auto record = monitor.EndForFailure()) log.AppendForFailure(*record);
   ShowStandardError(Handle(), kAmountFailureText);
   PostQuitMessage(1);
 }
@@ -196,8 +193,7 @@ void TfrmMain::UpdateStatusBar() {
 void TfrmMain::LogSession(const SessionRecord& record) {
   const PeriodIndex period = PeriodOf(record.start, budget.billingDay);
   const Currency before = database.Periods().Of(period).cost;
-  database.UpdateDB(record);
-  WriteCheckpoint([&] { checkpoint.Finish(record); });
+  log.Log(record);
   UpdateListBox(database.Count(), true);
   WarnOverBudget(period, before);
 }

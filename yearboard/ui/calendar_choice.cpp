@@ -98,11 +98,15 @@ void CalendarChoice::Remember(const ShownCalendar& calendar) {
                        calendar.file ? calendar.file->Path() : "");
 }
 
-std::string PlannerCaption(const ShownCalendar& calendar) {
-  if (!calendar.file) return "Yearboard";
+std::string CalendarName(const ShownCalendar& calendar) {
+  if (!calendar.file) return "Calendar client";
   const std::string& path = calendar.file->Path();
   const std::size_t slash = path.find_last_of("\\/");
-  return "Yearboard - " + (slash == std::string::npos ? path : path.substr(slash + 1));
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string PlannerCaption(const ShownCalendar& calendar) {
+  return calendar.file ? "Yearboard - " + CalendarName(calendar) : "Yearboard";
 }
 
 }  // namespace yb

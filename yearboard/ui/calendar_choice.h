@@ -54,6 +54,8 @@ class CalendarChoice {
   bool keepUnreadableChoice = false;  // the next Remember writes nothing
 };
 
+// The file's name, or "Calendar client".
+std::string CalendarName(const ShownCalendar& calendar);
 // "Yearboard", or "Yearboard - " and the file's name.
 std::string PlannerCaption(const ShownCalendar& calendar);
 
