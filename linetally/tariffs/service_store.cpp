@@ -55,6 +55,7 @@ TelecomService ReadService(Registry& registry, const std::string& name, DayReadO
   s.Days = BuildDays(s);
   s.After = registry.ReadTime("editAfter");
   s.Before = registry.ReadTime("editBefore");
+  s.Connections = registry.ReadString("editConnections");  // missing: every connection
   return s;
 }
 
@@ -77,6 +78,7 @@ void WriteService(Registry& registry, const std::string& name, const TelecomServ
   registry.WriteBool("checkSun", s.Sun);
   registry.WriteTime("editAfter", s.After);
   registry.WriteTime("editBefore", s.Before);
+  registry.WriteString("editConnections", s.Connections);
 }
 
 void LoadServiceTable(Registry& registry, ServiceTable& table,

@@ -1,5 +1,5 @@
 #pragma once
-// The telecom services in the registry: one sub-key of the program key per service, sixteen
+// The telecom services in the registry: one sub-key of the program key per service, its
 // values named after the dialog's controls. Reading and writing one service, and the load
 // of the whole table behind the main window's DoRegistry.
 #include <functional>
@@ -18,7 +18,7 @@ enum class DayReadOrder { SundayFirst, MondayFirst };
 // Throws RegistryError (the value's failure) when a value does not read.
 TelecomService ReadService(Registry& registry, const std::string& name, DayReadOrder order);
 
-// Opens the service's key, creating it when missing, writes all sixteen values, closes it.
+// Opens the service's key, creating it when missing, writes all its values, closes it.
 void WriteService(Registry& registry, const std::string& name, const TelecomService& service);
 
 // Replaces the table with every service key. A service that does not read is reported

@@ -24,6 +24,7 @@ class ServiceStoreTest : public ::testing::Test {
     s.Mon = s.Wed = s.Sat = true;
     s.After = 0.75;
     s.Before = 1.0 / 3;
+    s.Connections = "Office link;Home";
     return s;
   }
   std::string Path(const std::string& name) { return std::string(kKey) + "\\" + name; }
@@ -38,7 +39,7 @@ class ServiceStoreTest : public ::testing::Test {
   ServiceTable table;
 };
 
-TEST_F(ServiceStoreTest, WritesAllSixteenValuesWithTheirTypes) {
+TEST_F(ServiceStoreTest, WritesAllValuesWithTheirTypes) {
   WriteService(registry, "Night", Sample("Night"));
   EXPECT_FALSE(registry.HasCurrentKey());
   MemoryHives::Key* key = hives->Find(RootKey::CurrentUser, Path("Night"));
@@ -49,7 +50,7 @@ TEST_F(ServiceStoreTest, WritesAllSixteenValuesWithTheirTypes) {
                        "editCost", "checkMinCharge", "editMinCharge", "checkDiscount",
                        "editDiscount", "checkConnCharge", "editConnCharge", "checkMon",
                        "checkTue", "checkWed", "checkThu", "checkFri", "checkSat", "checkSun",
-                       "editAfter", "editBefore"}));
+                       "editAfter", "editBefore", "editConnections"}));
   auto raw = [&](const char* name) { return *hives->GetRaw(RootKey::CurrentUser, Path("Night"), name); };
   EXPECT_EQ(raw("editCost").type, kRegSz);
   EXPECT_EQ(raw("editCost").data, (std::vector<uint8_t>{'0', '.', '0', '6'}));
@@ -73,6 +74,7 @@ TEST_F(ServiceStoreTest, ReadsBackWhatWasWrittenWithDays) {
   EXPECT_EQ(s.Days, "247");
   EXPECT_EQ(s.After, 0.75);
   EXPECT_EQ(s.Before, 1.0 / 3);
+  EXPECT_EQ(s.Connections, "Office link;Home");
 }
 
 TEST_F(ServiceStoreTest, DaysCoverTheWeekInAscendingDigits) {
@@ -112,9 +114,12 @@ TEST_F(ServiceStoreTest, FailingServiceIsReportedOnceAndSkipped) {
   WriteService(registry, "B", Sample("B"));
   WriteService(registry, "C", Sample("C"));
   WriteService(registry, "D", Sample("D"));
-  hives->Find(RootKey::CurrentUser, Path("B"))->values.pop_back();  // lost editBefore
-  MemoryHives::Key* c = hives->Find(RootKey::CurrentUser, Path("C"));
-  c->values.erase(c->values.end() - 2);  // lost editAfter
+  auto lose = [&](const char* service, const char* value) {
+    std::erase_if(hives->Find(RootKey::CurrentUser, Path(service))->values,
+                  [&](const auto& v) { return v.name == value; });
+  };
+  lose("B", "editBefore");
+  lose("C", "editAfter");
   std::vector<std::string> errors = Load();
   EXPECT_EQ(errors, (std::vector<std::string>{"Failed to get data for 'editBefore'",
                                               "Failed to get data for 'editAfter'"}));
