@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: installs what is missing, builds the native preset and both Windows builds,
-# runs the native unit tests (with AddressSanitizer and UBSan), then the unit tests and
+# Runs every test: installs what is missing, builds the native preset, the fuzz targets and both
+# Windows builds, runs the native unit tests (with AddressSanitizer and UBSan), each fuzz target
+# for a few seconds (libFuzzer, under the same sanitizers), then the unit tests and
 # end-to-end drivers of each Windows build this machine can run under Wine: the 64-bit build
 # everywhere, the 32-bit one where the machine runs 32-bit code (elsewhere it is built only).
 # Says at the top and at the end which architectures were tested; fails when any test fails.
@@ -8,6 +9,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-common.sh
 
+bash scripts/setup.sh || exit 1
 tested=(win64)
 skipped=""
 why=$(lt_win32_unavailable)
@@ -15,9 +17,8 @@ if [ -z "$why" ]; then tested+=(win32); else skipped="win32 (built, not run: $wh
 architectures() { echo "Architectures tested under Wine: ${tested[*]}${skipped:+; skipped: $skipped}"; }
 architectures
 
-bash scripts/setup.sh || exit 1
 jobs=$(nproc)
-for preset in native win64 win32; do
+for preset in native fuzz win64 win32; do
   cmake --preset "$preset" >/dev/null || exit 1
   cmake --build --preset "$preset" -j "$jobs" || exit 1
 done
@@ -42,6 +43,7 @@ run_tests() {
 }
 
 run_tests build/native
+run_tests build/fuzz
 for arch in "${tested[@]}"; do
   # One fresh template prefix per build; every Wine test works on its own copy of it.
   export LT_WINE_TEMPLATE=$PWD/build/$arch/wine/template

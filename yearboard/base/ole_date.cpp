@@ -8,7 +8,7 @@ namespace {
 constexpr long long kSecondsPerDay = 86400;
 
 // Days from 1970-01-01 of a proleptic Gregorian date (month 1..12).
-long long DaysFromCivil(long long y, int m, int d) {
+constexpr long long DaysFromCivil(long long y, int m, int d) {
   y -= m <= 2;
   const long long era = (y >= 0 ? y : y - 399) / 400;
   const long long yoe = y - era * 400;
@@ -30,19 +30,25 @@ void CivilFromDays(long long z, int& year, int& month, int& day) {
 }
 
 // 1899-12-30 counted from 1970-01-01.
-const long long kOleEpoch = DaysFromCivil(1899, 12, 30);
+constexpr long long kOleEpoch = DaysFromCivil(1899, 12, 30);
 
 long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
-// Seconds since the epoch on a continuous scale; OLE dates before the epoch keep a positive
-// time of day after a negative day count (-1.25 is 29 Dec 1899 06:00).
-long long ToSeconds(OleDate value) {
+}  // namespace
+
+long long OleToSeconds(OleDate value) {
   const double days = std::trunc(value);
-  const double time = std::fabs(value - days);
-  return static_cast<long long>(days) * kSecondsPerDay + std::llround(time * kSecondsPerDay);
+  const long long time = std::llround(std::fabs(value - days) * kSecondsPerDay);
+  // The time of day counts forward from the day, whatever the day's sign (-0.25 is 06:00 on
+  // day 0, as 0.25 is).
+  return static_cast<long long>(days) * kSecondsPerDay + time;
 }
 
-}  // namespace
+OleDate OleFromSeconds(long long seconds) {
+  const long long day = FloorDiv(seconds, kSecondsPerDay);
+  const double time = static_cast<double>(seconds - day * kSecondsPerDay) / kSecondsPerDay;
+  return day < 0 ? static_cast<double>(day) - time : static_cast<double>(day) + time;
+}
 
 OleDate DateSerial(int year, int month, int day) {
   const long long monthIndex = static_cast<long long>(year) * 12 + (month - 1);
@@ -52,13 +58,12 @@ OleDate DateSerial(int year, int month, int day) {
 }
 
 OleDate DateTimeSerial(int year, int month, int day, int hour, int minute, int second) {
-  const double date = DateSerial(year, month, day);
-  const double time = (hour * 3600.0 + minute * 60.0 + second) / kSecondsPerDay;
-  return date < 0 ? date - time : date + time;
+  const auto date = static_cast<long long>(DateSerial(year, month, day));
+  return OleFromSeconds(date * kSecondsPerDay + hour * 3600LL + minute * 60LL + second);
 }
 
 CivilDateTime DecodeDateTime(OleDate value) {
-  const long long seconds = ToSeconds(value);
+  const long long seconds = OleToSeconds(value);
   const long long days = FloorDiv(seconds, kSecondsPerDay);
   const long long secs = seconds - days * kSecondsPerDay;
   CivilDateTime out;

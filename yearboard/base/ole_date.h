@@ -16,6 +16,12 @@ struct CivilDateTime {
 OleDate DateSerial(int year, int month, int day);
 OleDate DateTimeSerial(int year, int month, int day, int hour, int minute, int second);
 
+// Seconds counted from 1899-12-30 00:00 on a continuous scale, and back. Before that day an
+// OLE date is a negative day count with a positive time of day (-1.25 is 29 December 1899,
+// 06:00), so neither a plain multiplication nor a plain comparison of the doubles will do.
+long long OleToSeconds(OleDate value);  // to the nearest second
+OleDate OleFromSeconds(long long seconds);
+
 // To the nearest second; a time that rounds up to midnight belongs to the next day.
 CivilDateTime DecodeDateTime(OleDate value);
 int Year(OleDate value);

@@ -3,8 +3,9 @@
 namespace yb {
 
 std::string YearFilter(int year) {
-  return "[Start] >= '01/01/" + std::to_string(year) + "' And [Start] < '01/01/" +
-         std::to_string(year + 1) + "'";
+  const std::string from = "[Start] >= '01/01/" + std::to_string(year) + "' And [Start] ";
+  if (year >= kLastYear) return from + "<= '12/31/" + std::to_string(year) + " 11:59:59 PM'";
+  return from + "< '01/01/" + std::to_string(year + 1) + "'";
 }
 
 CalendarSession::CalendarSession(std::unique_ptr<Application> application)

@@ -73,7 +73,12 @@ class Application {
   virtual std::unique_ptr<Namespace> GetNamespace(const std::string& type) = 0;
 };
 
-// "[Start] >= '01/01/Y' And [Start] < '01/01/Y+1'"
+// The years the planner shows: Windows keeps dates from 1601, an OLE date ends with 9999.
+constexpr int kFirstYear = 1601;
+constexpr int kLastYear = 9999;
+
+// "[Start] >= '01/01/Y' And [Start] < '01/01/Y+1'"; for the last year, whose next has no
+// date, "... And [Start] <= '12/31/9999 11:59:59 PM'".
 std::string YearFilter(int year);
 
 // The three objects held from start-up to unload: GetNamespace("MAPI") and

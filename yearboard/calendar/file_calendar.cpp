@@ -40,13 +40,16 @@ class FileItem : public Appointment {
   std::string Subject() override { return record.subject; }
   std::unique_ptr<Inspector> GetInspector() override {
     const CalendarEvent& e = calendar->EventOf(record.entry);
+    std::string rules;
+    for (const RecurrenceRule& rule : calendar->SeriesOf(record.entry).rules)
+      rules += (rules.empty() ? "" : "; ") + DescribeRule(rule, state->formats);
     ItemDetails item;
     item.key = std::to_string(e.line) + "@" + std::to_string(record.start);
     item.subject = e.summary;
     item.location = e.location;
     item.description = e.description;
     item.categories = record.categories;
-    item.rule = e.rule ? DescribeRule(*e.rule, state->formats) : "";
+    item.rule = rules;
     item.start = record.start;
     item.end = record.end;
     return std::make_unique<FileInspector>(state, std::move(item));
@@ -147,8 +150,9 @@ bool FileCalendar::Reload() {
   }
 }
 
-std::size_t FileCalendar::SkippedEvents() const {
-  return state->calendar ? state->calendar->SkippedEvents() : 0;
+std::string FileCalendar::ReadingFaults() const {
+  if (!state->calendar) return "";
+  return ReadingFaultsMessage(state->calendar->SkippedEvents(), state->calendar->UnreadZoneEvents());
 }
 
 std::string FileCalendar::CategoryList() const {
@@ -159,10 +163,15 @@ std::unique_ptr<Application> FileCalendar::CreateApplication() {
   return std::make_unique<FileApplication>(state);
 }
 
-std::string SkippedEventsMessage(std::size_t skipped) {
-  if (skipped == 0) return "";
-  return std::to_string(skipped) + (skipped == 1 ? " event" : " events") +
-         " in the calendar file could not be read";
+std::string ReadingFaultsMessage(std::size_t skipped, std::size_t unreadZones) {
+  const auto events = [](std::size_t n) { return std::to_string(n) + (n == 1 ? " event" : " events"); };
+  std::string text;
+  if (skipped) text = events(skipped) + " in the calendar file could not be read";
+  if (skipped && unreadZones) text += ". ";
+  if (unreadZones)
+    text += events(unreadZones) + (unreadZones == 1 ? " uses" : " use") +
+            " a time zone that could not be read; shown in local time";
+  return text;
 }
 
 }  // namespace yb

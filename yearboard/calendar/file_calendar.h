@@ -38,7 +38,8 @@ class FileCalendar {
   // Throws CalendarFileError with a message that names the file.
   bool Reload();
   const std::string& Path() const { return path; }
-  std::size_t SkippedEvents() const;
+  // What the last Reload could not read, for the status bar (ReadingFaultsMessage).
+  std::string ReadingFaults() const;
   // The file's category names in order of first appearance, each followed by ";".
   std::string CategoryList() const;
   // Objects that search the file's events as read by the last Reload.
@@ -53,7 +54,8 @@ class FileCalendar {
   std::shared_ptr<State> state;
 };
 
-// "2 events in the calendar file could not be read"; "" for none.
-std::string SkippedEventsMessage(std::size_t skipped);
+// "2 events in the calendar file could not be read", "3 events use a time zone that could not
+// be read; shown in local time", both joined by ". ", or "" when all was read.
+std::string ReadingFaultsMessage(std::size_t skipped, std::size_t unreadZones);
 
 }  // namespace yb

@@ -38,6 +38,8 @@ bool ContentLines::Next(std::string& line, int& number) {
     if (end == std::string_view::npos) end = text.size();
     std::string_view physicalLine = text.substr(pos, end - pos);
     if (!physicalLine.empty() && physicalLine.back() == '\r') physicalLine.remove_suffix(1);
+    // A line of nothing but spaces is as blank as an empty one.
+    if (physicalLine.find_first_not_of(" \t") == std::string_view::npos) physicalLine = {};
     const std::size_t next = end + 1;
     const bool continuation =
         !physicalLine.empty() && (physicalLine[0] == ' ' || physicalLine[0] == '\t');

@@ -1,6 +1,6 @@
 #pragma once
 // iCalendar content lines: the text cut into logical lines (folded lines joined, LF or CR LF
-// ends, a leading byte-order mark skipped, blank lines dropped), each split into its name
+// ends, a leading byte-order mark skipped, blank lines and lines of spaces dropped), each split into its name
 // (upper case), parameters (names upper case, quoted values unquoted) and value; and TEXT
 // values split at unescaped commas with their escapes resolved.
 #include <string>

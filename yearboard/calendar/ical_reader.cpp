@@ -1,17 +1,12 @@
 #include "yearboard/calendar/ical_reader.h"
 
 #include <algorithm>
-#include <functional>
-#include <map>
 
 #include "yearboard/calendar/ical_content.h"
+#include "yearboard/calendar/ical_zones.h"
 
 namespace yb {
 namespace {
-
-[[noreturn]] void Fail(int line, const std::string& what) {
-  throw std::invalid_argument("line " + std::to_string(line) + ": " + what);
-}
 
 std::string Trim(const std::string& text) {
   const std::size_t first = text.find_first_not_of(" \t");
@@ -19,76 +14,12 @@ std::string Trim(const std::string& text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-EventTime TimeValue(const ContentLine& c, const std::string& text) {
-  EventTime t;
-  try {
-    t.value = ParseIcalTime(text, Upper(c.Param("VALUE")) == "DATE");
-  } catch (const std::invalid_argument& e) {
-    Fail(c.line, c.name + ": " + e.what());
-  }
-  if (!t.value.utc && !t.value.isDate) t.tzid = c.Param("TZID");
-  return t;
-}
-
-// "+0100", "-0530", "+013045" in seconds east of UTC.
-int OffsetValue(const ContentLine& c) {
-  const std::string& v = c.value;
-  const bool shape = (v.size() == 5 || v.size() == 7) && (v[0] == '+' || v[0] == '-') &&
-                     std::all_of(v.begin() + 1, v.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
-  if (!shape) Fail(c.line, c.name + " is not an offset: \"" + v + "\"");
-  const int seconds = std::stoi(v.substr(1, 2)) * 3600 + std::stoi(v.substr(3, 2)) * 60 +
-                      (v.size() == 7 ? std::stoi(v.substr(5, 2)) : 0);
-  return v[0] == '-' ? -seconds : seconds;
-}
-
 long long DurationValue(const ContentLine& c, const std::string& text) {
   try {
     return ParseDuration(text);
   } catch (const std::invalid_argument& e) {
-    Fail(c.line, c.name + ": " + e.what());
+    FailAt(c.line, c.name + ": " + e.what());
   }
-}
-
-// A STANDARD, DAYLIGHT or VTIMEZONE as written, read once the file's end is reached.
-struct RawComponent {
-  std::string name;
-  int line = 0;
-  std::vector<ContentLine> lines;
-  std::vector<RawComponent> children;
-};
-
-ZoneObservance ReadObservance(const RawComponent& part) {
-  ZoneObservance o;
-  bool haveStart = false, haveFrom = false, haveTo = false;
-  for (const ContentLine& c : part.lines) {
-    if (c.name == "DTSTART") {
-      o.start = TimeValue(c, c.value).value;
-      haveStart = true;
-    } else if (c.name == "TZOFFSETFROM") {
-      o.offsetFrom = OffsetValue(c);
-      haveFrom = true;
-    } else if (c.name == "TZOFFSETTO") {
-      o.offsetTo = OffsetValue(c);
-      haveTo = true;
-    } else if (c.name == "RRULE") {
-      try {
-        o.rule = ParseRecurrenceRule(c.value);
-      } catch (const std::invalid_argument& e) {
-        Fail(c.line, e.what());
-      }
-    } else if (c.name == "RDATE") {
-      for (const std::string& v : Split(c.value, ',')) o.dates.push_back(TimeValue(c, v).value);
-    }
-  }
-  if (!haveStart || !haveTo) Fail(part.line, part.name + " without DTSTART or TZOFFSETTO");
-  if (!haveFrom) o.offsetFrom = o.offsetTo;
-  return o;
-}
-
-std::shared_ptr<const TimeZone> ReadZone(const RawComponent& zone) {
-  std::vector<ZoneObservance> observances;
-  for (const RawComponent& part : zone.children) observances.push_back(ReadObservance(part));
-  return std::make_shared<const TimeZone>(TimeZone::FromObservances(observances));
 }
 
 // An event as its lines come; finished when the file's zones are known.
@@ -108,10 +39,16 @@ class EventBuilder {
     if (fault.empty()) fault = why;
   }
 
-  CalendarEvent Finish(const std::function<void(EventTime&)>& resolve, const TimeZone& local) {
+  // `unreadZone` tells whether a time of the event names a zone that could not be read.
+  CalendarEvent Finish(FileZones& zones, const TimeZone& local, bool& unreadZone) {
     if (!fault.empty()) throw std::invalid_argument(fault);
-    if (!haveStart) Fail(event.line, "VEVENT without DTSTART");
-    if (end && duration) Fail(event.line, "VEVENT with both DTEND and DURATION");
+    if (!haveStart) FailAt(event.line, "VEVENT without DTSTART");
+    if (end && duration) FailAt(event.line, "VEVENT with both DTEND and DURATION");
+    unreadZone = false;
+    const auto resolve = [&](EventTime& t) {
+      zones.Resolve(t);
+      unreadZone = unreadZone || (!t.tzid.empty() && !t.zone);
+    };
     resolve(event.start);
     if (end) resolve(*end);
     for (ExtraDate& d : event.rdates) resolve(d.start);
@@ -125,7 +62,7 @@ class EventBuilder {
                          : UtcOf(*end, local) - UtcOf(event.start, local);
     else
       event.length = event.start.value.isDate ? kSecondsPerDay : 0;
-    if (event.length < 0) Fail(event.line, "the event ends before it starts");
+    if (event.length < 0) FailAt(event.line, "the event ends before it starts");
     return std::move(event);
   }
 
@@ -156,17 +93,19 @@ class EventBuilder {
     } else if (c.name == "STATUS") {
       event.cancelled = Upper(c.value) == "CANCELLED";
     } else if (c.name == "RRULE") {
-      try {
-        if (!event.rule) event.rule = ParseRecurrenceRule(c.value);
-      } catch (const std::invalid_argument& e) {
-        Fail(c.line, e.what());
-      }
+      event.rules.push_back(RuleValue(c));
     } else if (c.name == "RDATE") {
       TakeExtraDates(c);
     } else if (c.name == "EXDATE") {
       for (const std::string& v : Split(c.value, ',')) event.exdates.push_back(TimeValue(c, v));
     } else if (c.name == "RECURRENCE-ID") {
       event.recurrenceId = TimeValue(c, c.value);
+      event.thisAndFuture = Upper(c.Param("RANGE")) == "THISANDFUTURE";
+    } else if (c.name == "SEQUENCE") {
+      // A revision number that does not read counts as the first.
+      const std::string v = Trim(c.value);
+      if (!v.empty() && v.size() < 10 && std::all_of(v.begin(), v.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+        event.sequence = std::stoi(v);
     }
   }
 
@@ -175,7 +114,7 @@ class EventBuilder {
     for (const std::string& v : Split(c.value, ',')) {
       const std::size_t slash = v.find('/');
       if (period != (slash != std::string::npos))
-        Fail(c.line, std::string("RDATE is not a ") + (period ? "period" : "date"));
+        FailAt(c.line, std::string("RDATE is not a ") + (period ? "period" : "date"));
       ExtraDate d{TimeValue(c, v.substr(0, slash)), std::nullopt};
       if (period) {
         const std::string second = v.substr(slash + 1);
@@ -183,7 +122,7 @@ class EventBuilder {
           d.length = DurationValue(c, second);
         else
           d.length = SecondsOf(TimeValue(c, second).value) - SecondsOf(d.start.value);
-        if (*d.length < 0) Fail(c.line, "RDATE period ends before it starts");
+        if (*d.length < 0) FailAt(c.line, "RDATE period ends before it starts");
       }
       event.rdates.push_back(std::move(d));
     }
@@ -199,9 +138,10 @@ class EventBuilder {
 // The properties read from events and zones; others are passed over unparsed.
 bool Wanted(std::string_view line) {
   static const char* const kNames[] = {
-      "BEGIN",  "END",         "DTSTART",     "DTEND",      "DURATION",     "UID",
-      "SUMMARY", "LOCATION",   "DESCRIPTION", "CATEGORIES", "STATUS",       "RRULE",
-      "RDATE",  "EXDATE",      "RECURRENCE-ID", "TZID",     "TZOFFSETFROM", "TZOFFSETTO"};
+      "BEGIN",   "END",        "DTSTART",     "DTEND",      "DURATION",      "UID",
+      "SUMMARY", "LOCATION",   "DESCRIPTION", "CATEGORIES", "STATUS",        "RRULE",
+      "RDATE",   "EXDATE",     "RECURRENCE-ID", "SEQUENCE", "TZID",          "TZOFFSETFROM",
+      "TZOFFSETTO"};
   const std::size_t end = line.find_first_of(";:");
   const std::string_view name = line.substr(0, end);
   for (const char* wanted : kNames) {
@@ -213,6 +153,90 @@ bool Wanted(std::string_view line) {
   return false;
 }
 
+// Components that stand only in the calendar itself: their BEGIN ends whatever a mistyped END
+// left open.
+bool TopLevel(const std::string& component) {
+  for (const char* name : {"VCALENDAR", "VEVENT", "VTODO", "VJOURNAL", "VFREEBUSY", "VTIMEZONE"})
+    if (component == name) return true;
+  return false;
+}
+
+// The components open while the text is read, and what becomes of them as they end.
+class ComponentReader {
+ public:
+  ComponentReader(FileZones& zones, std::size_t expectedEvents) : zones(zones) {
+    events.reserve(expectedEvents);
+  }
+
+  void Begin(const std::string& component, int number) {
+    if (TopLevel(component) && open.size() > 1) EndFrom(2, true);
+    if (component == "VCALENDAR") return;  // a second calendar in the file
+    if (open.size() == 1 && component == "VEVENT") event.emplace(number);
+    const bool zonePart =
+        open.size() == 2 && InZone() && (component == "STANDARD" || component == "DAYLIGHT");
+    if ((open.size() == 1 && component == "VTIMEZONE") || zonePart)
+      zone.push_back(RawComponent{component, number, {}, {}});
+    open.push_back(component);
+  }
+
+  void End(const std::string& component) {
+    const auto match = std::find(open.rbegin(), open.rend(), component);
+    if (match == open.rend()) return;  // an END of nothing open
+    EndFrom(static_cast<std::size_t>(open.rend() - match), false);
+  }
+
+  void Property(ContentLine& c) {
+    if (event && open.size() == 2)
+      event->Take(c);
+    else if (InZone() && !zone.empty() && zone.size() + 1 == open.size())
+      zone.back().lines.push_back(std::move(c));
+  }
+
+  void BrokenLine(int number, const std::string& fault) {
+    if (event && open.size() == 2) event->Break("line " + std::to_string(number) + ": " + fault);
+  }
+
+  std::vector<EventBuilder> Finish() {
+    if (event) {
+      event->Break("the file ends before END:VEVENT");
+      events.push_back(std::move(*event));
+      event.reset();
+    }
+    if (!zone.empty()) EndFrom(2, true);
+    return std::move(events);
+  }
+
+ private:
+  bool InZone() const { return open.size() >= 2 && open[1] == "VTIMEZONE"; }
+
+  // The component at this depth (1 the calendar) ends, and all open inside it. An event cut
+  // short that way, or by another BEGIN, is broken.
+  void EndFrom(std::size_t depth, bool cutShort) {
+    if (event && (depth < 2 || cutShort))
+      event->Break("line " + std::to_string(event->Line()) + ": END:VEVENT is missing");
+    if (event && depth <= 2) {
+      events.push_back(std::move(*event));
+      event.reset();
+    }
+    if (InZone() && depth <= 3 && zone.size() == 2) {
+      zone[0].children.push_back(std::move(zone[1]));
+      zone.pop_back();
+    }
+    if (InZone() && depth <= 2 && !zone.empty()) {
+      zones.Define(std::move(zone[0]));
+      zone.clear();
+    }
+    open.resize(depth - 1);
+    if (open.empty()) open.push_back("VCALENDAR");
+  }
+
+  FileZones& zones;
+  std::vector<std::string> open{"VCALENDAR"};  // the components open now, outermost first
+  std::optional<EventBuilder> event;           // the VEVENT open now
+  std::vector<RawComponent> zone;  // the VTIMEZONE open now, then its STANDARD or DAYLIGHT
+  std::vector<EventBuilder> events;
+};
+
 }  // namespace
 
 long long UtcOf(const EventTime& t, const TimeZone& local) {
@@ -221,97 +245,39 @@ long long UtcOf(const EventTime& t, const TimeZone& local) {
   return (t.zone ? *t.zone : local).UtcFromWall(seconds);
 }
 
-CalendarFile ReadCalendar(std::string_view text, TimeZoneSystem& zones, const TextDecoder& decode) {
+CalendarFile ReadCalendar(std::string_view text, TimeZoneSystem& system, const TextDecoder& decode) {
   ContentLines lines(text);
   std::string logical;
   int number = 0;
-  if (!lines.Next(logical, number) || Upper(logical) != "BEGIN:VCALENDAR")
+  // Exports that start with blank lines or spaces are still calendars.
+  if (!lines.Next(logical, number) || Upper(Trim(logical)) != "BEGIN:VCALENDAR")
     throw CalendarFileError("it is not an iCalendar file (it does not begin with BEGIN:VCALENDAR)");
 
-  std::vector<EventBuilder> events;
-  events.reserve(text.size() / 256);  // about one event for each 250 bytes of a large export
-  std::optional<EventBuilder> event;  // the VEVENT open now
-  std::map<std::string, RawComponent> zoneDefinitions;
-  std::vector<RawComponent> zone;  // the VTIMEZONE open now, then its STANDARD or DAYLIGHT
-  std::vector<std::string> open{"VCALENDAR"};  // the components open now, outermost first
+  FileZones zones(system);
+  ComponentReader reader(zones, text.size() / 256);  // about one event in 250 bytes of an export
   ContentLine c;
   std::string fault;
-  const auto inZone = [&]() { return open.size() >= 2 && open[1] == "VTIMEZONE"; };
   while (lines.Next(logical, number)) {
     if (!Wanted(logical)) continue;
-    if (!ParseContentLine(logical, number, c, fault)) {
-      if (event && open.size() == 2) event->Break("line " + std::to_string(number) + ": " + fault);
-      continue;
-    }
-    if (c.name == "BEGIN") {
-      const std::string component = Upper(c.value);
-      if (open.size() == 1 && component == "VCALENDAR") continue;  // a second calendar in the file
-      if (open.size() == 1 && component == "VEVENT") event.emplace(number);
-      const bool zonePart = open.size() == 2 && inZone() && (component == "STANDARD" || component == "DAYLIGHT");
-      if ((open.size() == 1 && component == "VTIMEZONE") || zonePart)
-        zone.push_back(RawComponent{component, number, {}, {}});
-      open.push_back(component);
-    } else if (c.name == "END") {
-      const std::string component = Upper(c.value);
-      const auto match = std::find(open.rbegin(), open.rend(), component);
-      if (match == open.rend()) continue;  // an END of nothing open
-      // Components left open inside it end with it: an event cut short that way is broken.
-      const std::size_t depth = static_cast<std::size_t>(open.rend() - match);
-      if (event && depth < 2) event->Break("line " + std::to_string(event->Line()) + ": END:VEVENT is missing");
-      if (event && depth <= 2) {
-        events.push_back(std::move(*event));
-        event.reset();
-      }
-      if (inZone() && depth <= 3 && zone.size() == 2) {
-        zone[0].children.push_back(std::move(zone[1]));
-        zone.pop_back();
-      }
-      if (inZone() && depth <= 2 && !zone.empty()) {
-        std::string tzid;
-        for (const ContentLine& line : zone[0].lines)
-          if (line.name == "TZID") tzid = line.value;
-        if (!tzid.empty() && depth == 2) zoneDefinitions[tzid] = std::move(zone[0]);
-        zone.clear();
-      }
-      open.resize(depth - 1);
-      if (open.empty()) open.push_back("VCALENDAR");
-    } else if (event && open.size() == 2) {
-      event->Take(c);
-    } else if (inZone() && !zone.empty() && zone.size() + 1 == open.size()) {
-      zone.back().lines.push_back(std::move(c));
-    }
+    if (!ParseContentLine(logical, number, c, fault))
+      reader.BrokenLine(number, fault);
+    else if (c.name == "BEGIN")
+      reader.Begin(Upper(c.value), number);
+    else if (c.name == "END")
+      reader.End(Upper(c.value));
+    else
+      reader.Property(c);
   }
-  if (event) {
-    event->Break("the file ends before END:VEVENT");
-    events.push_back(std::move(*event));
-  }
+  std::vector<EventBuilder> events = reader.Finish();
 
-  const std::shared_ptr<const TimeZone> local = zones.LocalZone();
-  std::map<std::string, std::shared_ptr<const TimeZone>> resolved;
-  const auto resolve = [&](EventTime& t) {
-    if (t.tzid.empty()) return;
-    auto found = resolved.find(t.tzid);
-    if (found == resolved.end()) {
-      std::shared_ptr<const TimeZone> zone;
-      const auto definition = zoneDefinitions.find(t.tzid);
-      if (definition != zoneDefinitions.end()) {
-        try {
-          zone = ReadZone(definition->second);
-        } catch (const std::invalid_argument&) {
-          // A definition that does not read: the system may still know the name.
-        }
-      }
-      if (!zone) zone = FindSystemZone(zones, t.tzid);
-      found = resolved.emplace(t.tzid, zone).first;
-    }
-    t.zone = found->second;
-  };
-
+  const std::shared_ptr<const TimeZone> local = system.LocalZone();
   CalendarFile file;
   file.events.reserve(events.size());
   for (EventBuilder& builder : events) {
     try {
-      file.events.push_back(builder.Finish(resolve, *local));
+      bool unreadZone = false;
+      file.events.push_back(builder.Finish(zones, *local, unreadZone));
+      file.unreadZones += unreadZone;
       if (decode) {
         CalendarEvent& e = file.events.back();
         for (std::string* text : {&e.summary, &e.location, &e.description}) *text = decode(*text);

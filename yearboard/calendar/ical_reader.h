@@ -1,9 +1,11 @@
 #pragma once
 // Reads an iCalendar text: its VEVENTs (other components skipped) with their times, texts,
-// categories, recurrence (RRULE, RDATE, EXDATE), RECURRENCE-ID and STATUS, and its VTIMEZONE
-// definitions. A TZID is looked up among the file's definitions, then among the system's
-// zones (time_zone.h), and is read as floating time when neither has it. An event that cannot
-// be read is skipped and counted; a text that is not iCalendar throws CalendarFileError.
+// categories, recurrence (RRULEs, RDATE, EXDATE), RECURRENCE-ID with its RANGE, SEQUENCE and
+// STATUS, and its VTIMEZONE definitions. A TZID is looked up among the file's definitions,
+// then among the system's zones (ical_zones.h); when neither has it, its times are read on the
+// machine's clock and the event is counted. An event that cannot be read is skipped and
+// counted; a component left open by a mistyped END ends at the next top-level BEGIN. A text
+// that is not iCalendar throws CalendarFileError.
 #include <functional>
 #include <memory>
 #include <optional>
@@ -25,7 +27,8 @@ class CalendarFileError : public std::runtime_error {
 
 struct EventTime {
   IcalTime value;
-  // Null: UTC when value.utc, else floating time, read on the machine's clock.
+  // Null: UTC when value.utc, else floating time, read on the machine's clock (also when the
+  // zone named by tzid could not be read).
   std::shared_ptr<const TimeZone> zone;
   std::string tzid;
 
@@ -47,10 +50,12 @@ struct CalendarEvent {
   long long length = 0;  // seconds: DTEND, DURATION, or a day for an all-day start
   std::string summary, location, description;
   std::vector<std::string> categories;  // each name once, in order
-  std::optional<RecurrenceRule> rule;
+  std::vector<RecurrenceRule> rules;  // the occurrences are those of all of them
   std::vector<ExtraDate> rdates;
   std::vector<EventTime> exdates;
   std::optional<EventTime> recurrenceId;
+  bool thisAndFuture = false;  // RANGE=THISANDFUTURE: the override holds for the later ones too
+  int sequence = 0;
   bool cancelled = false;
   int line = 0;  // of its BEGIN:VEVENT
 };
@@ -59,6 +64,7 @@ struct CalendarFile {
   std::vector<CalendarEvent> events;
   std::size_t skipped = 0;
   std::string firstFault;  // "line N: ..." of the first event skipped
+  std::size_t unreadZones = 0;  // events read on the machine's clock for want of their zone
 };
 
 // Turns the file's text values (UTF-8) into the program's text; none keeps them as they are.

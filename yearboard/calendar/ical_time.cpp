@@ -66,7 +66,8 @@ IcalTime ParseIcalTime(const std::string& value, bool dateOnly) {
   if (t.year < 1601 || t.month < 1 || t.month > 12 || t.day < 1 ||
       t.day > DaysInMonth(t.year, t.month))
     Bad("not a valid date: \"" + value + "\"");
-  if (value.size() == 8) {
+  // A common web calendar writes dates with a stray "Z" ("20131210Z"): still a date.
+  if (value.size() == 8 || (value.size() == 9 && (value[8] == 'Z' || value[8] == 'z'))) {
     t.isDate = true;
     return t;
   }

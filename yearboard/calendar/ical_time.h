@@ -17,7 +17,7 @@ struct IcalTime {
   friend bool operator==(const IcalTime&, const IcalTime&) = default;
 };
 
-// A date when the text has 8 characters; dateOnly refuses a date-time.
+// A date when the text has 8 characters (or 9 with a stray "Z"); dateOnly refuses a date-time.
 IcalTime ParseIcalTime(const std::string& value, bool dateOnly = false);
 // Seconds, negative for a duration written with "-".
 long long ParseDuration(const std::string& value);

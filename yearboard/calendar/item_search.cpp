@@ -136,11 +136,7 @@ bool Compare(const T& a, Op op, const T& b) {
 }
 
 // Dates compare to the second, so texts and stored values that differ by rounding agree.
-long long Seconds(double oleDate) {
-  const CivilDateTime t = DecodeDateTime(oleDate);
-  return static_cast<long long>(DateSerial(t.year, t.month, t.day)) * 86400 + t.hour * 3600 +
-         t.minute * 60 + t.second;
-}
+long long Seconds(double oleDate) { return OleToSeconds(oleDate); }
 
 bool ReadNumber(const std::string& text, std::size_t& pos, int maxDigits, int& value) {
   const std::size_t start = pos;
@@ -186,14 +182,16 @@ Restriction::Restriction(const std::string& text)
       startFrom(-std::numeric_limits<double>::infinity()),
       startTo(std::numeric_limits<double>::infinity()) {
   // A second's slack on each side: Matches decides exactly, this only bounds expansion.
-  constexpr double kSlack = 1.0 / 86400.0;
+  long long from = std::numeric_limits<long long>::min(), to = std::numeric_limits<long long>::max();
   for (const Condition& c : conditions) {
     if (c.property != Property::Start) continue;
     if (c.op == Op::Greater || c.op == Op::GreaterEqual || c.op == Op::Equal)
-      startFrom = std::max(startFrom, c.date - kSlack);
+      from = std::max(from, Seconds(c.date) - 1);
     if (c.op == Op::Less || c.op == Op::LessEqual || c.op == Op::Equal)
-      startTo = std::min(startTo, c.date + kSlack);
+      to = std::min(to, Seconds(c.date) + 1);
   }
+  if (from != std::numeric_limits<long long>::min()) startFrom = OleFromSeconds(from);
+  if (to != std::numeric_limits<long long>::max()) startTo = OleFromSeconds(to);
 }
 
 bool Restriction::Matches(const SearchRecord& record) const {
@@ -244,9 +242,9 @@ const SearchRecord* ItemSearch::Find(const SearchSource& source, const std::stri
     const auto key = [this](const SearchRecord& a, const SearchRecord& b) {
       switch (sortBy) {
         case Property::Start:
-          return a.start < b.start;
+          return Seconds(a.start) < Seconds(b.start);
         case Property::End:
-          return a.end < b.end;
+          return Seconds(a.end) < Seconds(b.end);
         case Property::Subject:
           return Lower(a.subject) < Lower(b.subject);
         case Property::Categories:

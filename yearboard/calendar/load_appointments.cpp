@@ -23,7 +23,8 @@ void LoadAppointments(YearPlanner& planner, Folder& calendarFolder) {
   items->SetIncludeRecurrences(true);
   for (AppointmentItem item = items->Find(YearFilter(planner.ShownYear)); item;
        item = items->FindNext()) {
-    planner.view.SetProgress(static_cast<float>(item->Start() - yearStart));
+    planner.view.SetProgress(
+        static_cast<float>(static_cast<double>(OleToSeconds(item->Start()) - OleToSeconds(yearStart)) / 86400));
     MarkDate(planner, item, true);
   }
 }

@@ -16,7 +16,8 @@ OleDate DateOf(OleDate value) {
 
 CoveredDays DaysCovered(OleDate start, OleDate end) {
   const OleDate first = DateOf(start);
-  if (!(end > start)) return {first, first};
+  // Compared as seconds: before 1900 a later time of the same day is a smaller double.
+  if (OleToSeconds(end) <= OleToSeconds(start)) return {first, first};
   const OleDate endDate = DateOf(end);
   // An end at 00:00 is the close of the day before.
   const OleDate last = IsMidnight(end) ? endDate - 1.0 : endDate;

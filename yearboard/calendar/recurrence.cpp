@@ -12,6 +12,10 @@ namespace {
 
 using Frequency = RecurrenceRule::Frequency;
 
+// Periods from here on lie past the last day a calendar can hold.
+constexpr int kBeyondYear = 10000;
+long long BeyondDay() { return DayNumber(kBeyondYear, 1, 1); }
+
 [[noreturn]] void Bad(const std::string& what) { throw std::invalid_argument(what); }
 
 int ParseInt(const std::string& text, const std::string& part) {
@@ -33,6 +37,19 @@ std::vector<int> Numbers(const std::string& text, const std::string& part, int l
     if (v == 0 || v < -limit || v > limit) Bad("RRULE " + part + " is out of range: " + n);
     values.push_back(v);
   }
+  return values;
+}
+
+// BYHOUR, BYMINUTE, BYSECOND: values from 0 to `last`.
+std::vector<int> TimeValues(const std::string& text, const std::string& part, int last) {
+  std::vector<int> values;
+  for (const std::string& n : Split(text, ',')) {
+    const int v = ParseInt(n, part);
+    if (v < 0 || v > last) Bad("RRULE " + part + " is out of range: " + n);
+    values.push_back(v);
+  }
+  std::sort(values.begin(), values.end());
+  values.erase(std::unique(values.begin(), values.end()), values.end());
   return values;
 }
 
@@ -124,11 +141,17 @@ bool Selects(const DayFacts& f, const RecurrenceRule& rule) {
   return rule.byDay.empty() || WeekdayMatches(f, rule);
 }
 
-// Without any day-choosing part a rule repeats the start's own day of its period.
+// Without any day-choosing part a rule repeats the start's own day of its period; weeks
+// chosen by number alone repeat the start's weekday in them.
 RecurrenceRule WithDefaults(RecurrenceRule rule, const IcalTime& start) {
-  if (!rule.byWeekNo.empty() || !rule.byYearDay.empty() || !rule.byMonthDay.empty() ||
-      !rule.byDay.empty())
+  if (rule.byHour.empty()) rule.byHour = {start.hour};
+  if (rule.byMinute.empty()) rule.byMinute = {start.minute};
+  if (rule.bySecond.empty()) rule.bySecond = {start.second};
+  if (!rule.byYearDay.empty() || !rule.byMonthDay.empty() || !rule.byDay.empty()) return rule;
+  if (!rule.byWeekNo.empty()) {
+    rule.byDay = {{0, WeekdayOfDay(DayNumber(start))}};
     return rule;
+  }
   switch (rule.frequency) {
     case Frequency::Yearly:
       if (rule.byMonth.empty()) rule.byMonth = {start.month};
@@ -161,12 +184,14 @@ std::pair<long long, long long> PeriodDays(const IcalTime& start, const Recurren
     }
     case Frequency::Monthly: {
       const long long index = start.year * 12LL + (start.month - 1) + step;
+      if (index >= kBeyondYear * 12LL) return {BeyondDay(), BeyondDay()};
       const int year = static_cast<int>(FloorDiv(index, 12));
       const int month = static_cast<int>(index - year * 12LL) + 1;
       const long long first = DayNumber(year, month, 1);
       return {first, first + DaysInMonth(year, month) - 1};
     }
     case Frequency::Yearly: {
+      if (start.year + step >= kBeyondYear) return {BeyondDay(), BeyondDay()};
       const int year = static_cast<int>(start.year + step);
       return {DayNumber(year, 1, 1), DayNumber(year, 12, 31)};
     }
@@ -174,13 +199,42 @@ std::pair<long long, long long> PeriodDays(const IcalTime& start, const Recurren
   return {0, -1};
 }
 
-std::vector<long long> ApplySetPositions(const std::vector<long long>& days,
+// A period shortly before the one that holds `from`: the periods before it need not be looked
+// at when nothing is counted.
+long long PeriodNear(const IcalTime& start, const RecurrenceRule& rule, long long from) {
+  const long long fromDay = FloorDiv(from, kSecondsPerDay);
+  const long long startDay = DayNumber(start);
+  if (fromDay <= startDay) return 0;
+  long long units = 0;
+  if (rule.frequency == Frequency::Daily || rule.frequency == Frequency::Weekly) {
+    units = (fromDay - startDay) / (rule.frequency == Frequency::Daily ? 1 : 7);
+  } else {
+    const CivilDateTime f = DecodeDateTime(static_cast<double>(std::min(fromDay, BeyondDay())));
+    units = rule.frequency == Frequency::Yearly
+                ? f.year - start.year
+                : (f.year * 12LL + f.month) - (start.year * 12LL + start.month);
+  }
+  return std::max(0LL, units / rule.interval - 1);
+}
+
+// The times of day the rule gives each chosen day, in seconds, in order.
+std::vector<long long> TimesOfDay(const RecurrenceRule& rule) {
+  std::vector<long long> times;
+  for (int h : rule.byHour)
+    for (int m : rule.byMinute)
+      for (int s : rule.bySecond) times.push_back(h * 3600LL + m * 60 + std::min(s, 59));
+  std::sort(times.begin(), times.end());
+  times.erase(std::unique(times.begin(), times.end()), times.end());
+  return times;
+}
+
+std::vector<long long> ApplySetPositions(const std::vector<long long>& starts,
                                          const std::vector<int>& positions) {
   std::vector<long long> chosen;
-  const int n = static_cast<int>(days.size());
+  const long long n = static_cast<long long>(starts.size());
   for (int p : positions) {
-    const int index = p > 0 ? p - 1 : n + p;
-    if (index >= 0 && index < n) chosen.push_back(days[static_cast<std::size_t>(index)]);
+    const long long index = p > 0 ? p - 1 : n + p;
+    if (index >= 0 && index < n) chosen.push_back(starts[static_cast<std::size_t>(index)]);
   }
   std::sort(chosen.begin(), chosen.end());
   chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
@@ -243,6 +297,12 @@ RecurrenceRule ParseRecurrenceRule(const std::string& text) {
       rule.byYearDay = Numbers(v, key, 366);
     } else if (key == "BYWEEKNO") {
       rule.byWeekNo = Numbers(v, key, 53);
+    } else if (key == "BYHOUR") {
+      rule.byHour = TimeValues(v, key, 23);
+    } else if (key == "BYMINUTE") {
+      rule.byMinute = TimeValues(v, key, 59);
+    } else if (key == "BYSECOND") {
+      rule.bySecond = TimeValues(v, key, 60);
     } else if (key == "BYSETPOS") {
       rule.bySetPos = Numbers(v, key, 366);
     } else if (key == "WKST") {
@@ -257,29 +317,39 @@ RecurrenceRule ParseRecurrenceRule(const std::string& text) {
 }
 
 void ExpandRecurrence(const IcalTime& start, const RecurrenceRule& given,
-                      std::optional<long long> until,
+                      std::optional<long long> until, const StartWindow& window,
                       const std::function<bool(long long)>& found) {
   const RecurrenceRule rule = WithDefaults(given, start);
   const long long startSeconds = SecondsOf(start);
   const long long startDay = DayNumber(start);
-  const long long timeOfDay = startSeconds - startDay * kSecondsPerDay;
-  if (!found(startSeconds)) return;
+  const long long end = until ? std::min(window.to, *until + 1) : window.to;
+  int passed = 0;
+  // False once the expansion is over.
+  const auto pass = [&](long long t) {
+    if (t >= end) return false;
+    if (t < window.from) return true;
+    return found(t) && ++passed < kMaxOccurrences;
+  };
+  if (!pass(startSeconds)) return;
   int produced = 1;
   const long long lastDay = DayNumber(9999, 12, 31);
   // The calendar repeats every 400 years: a rule that chose nothing for that long never will.
   constexpr long long kCycleDays = 146097;
-  long long lastChosen = startDay;
-  std::vector<long long> days;
+  const std::vector<long long> times = TimesOfDay(rule);
+  std::vector<long long> days, starts;
   const bool monthsOnly = rule.frequency == Frequency::Yearly && !rule.byMonth.empty() &&
                           rule.byWeekNo.empty() && rule.byYearDay.empty();
   std::vector<int> months = rule.byMonth;
   std::sort(months.begin(), months.end());
   months.erase(std::unique(months.begin(), months.end()), months.end());
-  for (long long period = 0;; ++period) {
-    if ((rule.count && produced >= rule.count) || produced >= kMaxOccurrences) return;
+  // COUNT counts from the start, so such a series is walked from there.
+  long long period = rule.count ? 0 : PeriodNear(start, rule, window.from);
+  long long lastChosen = std::max(startDay, PeriodDays(start, rule, period).first);
+  for (;; ++period) {
+    if (rule.count && produced >= rule.count) return;
     const auto [first, last] = PeriodDays(start, rule, period);
     if (first > lastDay || first - lastChosen > kCycleDays) return;
-    if (until && first * kSecondsPerDay > *until) return;
+    if (first > FloorDiv(end - 1, kSecondsPerDay)) return;
     days.clear();
     if (monthsOnly) {
       // Only the listed months can hold a day: a year's zone changes need not look at the rest.
@@ -293,15 +363,16 @@ void ExpandRecurrence(const IcalTime& start, const RecurrenceRule& given,
       for (long long d = first; d <= last; ++d)
         if (Selects(FactsOf(d), rule)) days.push_back(d);
     }
-    if (!rule.bySetPos.empty()) days = ApplySetPositions(days, rule.bySetPos);
-    for (long long day : days) {
-      lastChosen = day;
-      if (day <= startDay) continue;
-      const long long t = day * kSecondsPerDay + timeOfDay;
-      if (until && t > *until) return;
+    starts.clear();
+    for (long long day : days)
+      for (long long time : times) starts.push_back(day * kSecondsPerDay + time);
+    if (!rule.bySetPos.empty()) starts = ApplySetPositions(starts, rule.bySetPos);
+    for (long long t : starts) {
+      lastChosen = FloorDiv(t, kSecondsPerDay);
+      if (t <= startSeconds) continue;
       ++produced;
-      if (!found(t)) return;
-      if ((rule.count && produced >= rule.count) || produced >= kMaxOccurrences) return;
+      if (!pass(t)) return;
+      if (rule.count && produced >= rule.count) return;
     }
   }
 }

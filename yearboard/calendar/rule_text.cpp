@@ -33,7 +33,7 @@ std::string JoinWords(const std::vector<std::string>& words) {
   return text;
 }
 
-// "on day 2 and 15", "on day 1 and the last day", "in week 20".
+// "on day 2 and 15", "on day 1 and the last day", "in week 20", "at hour 0 and 12".
 std::string Days(const std::vector<int>& values, const char* preposition, const std::string& unit) {
   const bool allPositive = std::all_of(values.begin(), values.end(), [](int v) { return v > 0; });
   std::vector<std::string> words;
@@ -73,6 +73,9 @@ std::string DescribeRule(const RecurrenceRule& rule, const Formats& formats) {
     }
     parts.push_back("on " + JoinWords(days));
   }
+  if (!rule.byHour.empty()) parts.push_back(Days(rule.byHour, "at", "hour"));
+  if (!rule.byMinute.empty()) parts.push_back(Days(rule.byMinute, "at", "minute"));
+  if (!rule.bySecond.empty()) parts.push_back(Days(rule.bySecond, "at", "second"));
   for (const std::string& part : parts) text += " " + part;
   if (!rule.bySetPos.empty()) {
     std::vector<std::string> positions;

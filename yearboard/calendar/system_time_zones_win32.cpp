@@ -5,6 +5,8 @@
 namespace yb {
 namespace {
 
+constexpr const char* kZonesKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
+
 // The registry's TZI value: the fields of TIME_ZONE_INFORMATION without the names.
 #pragma pack(push, 4)
 struct RegistryZone {
@@ -35,7 +37,7 @@ std::shared_ptr<const TimeZone> SystemTimeZones::FindWindowsZone(const std::stri
   const auto known = found.find(name);
   if (known != found.end()) return known->second;
   std::shared_ptr<const TimeZone> zone;
-  const std::string path = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\" + name;
+  const std::string path = std::string(kZonesKey) + "\\" + name;
   HKEY key = nullptr;
   // A name with a backslash would reach another key.
   if (!name.empty() && name.find('\\') == std::string::npos &&
@@ -51,6 +53,32 @@ std::shared_ptr<const TimeZone> SystemTimeZones::FindWindowsZone(const std::stri
   }
   found.emplace(name, zone);
   return zone;
+}
+
+std::vector<std::pair<std::string, std::string>> SystemTimeZones::DisplayNames() {
+  if (displayNames) return *displayNames;
+  displayNames.emplace();
+  HKEY zones = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kZonesKey, 0, KEY_ENUMERATE_SUB_KEYS, &zones) != ERROR_SUCCESS)
+    return *displayNames;
+  char name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD nameSize = sizeof name;
+    const LONG rc = RegEnumKeyExA(zones, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr);
+    if (rc == ERROR_MORE_DATA) continue;  // no zone has so long a name
+    if (rc != ERROR_SUCCESS) break;
+    HKEY zone = nullptr;
+    if (RegOpenKeyExA(zones, name, 0, KEY_QUERY_VALUE, &zone) != ERROR_SUCCESS) continue;
+    char display[256] = {};
+    DWORD type = 0, size = sizeof display - 1;
+    if (RegQueryValueExA(zone, "Display", nullptr, &type, reinterpret_cast<BYTE*>(display), &size) ==
+            ERROR_SUCCESS &&
+        type == REG_SZ)
+      displayNames->emplace_back(display, name);
+    RegCloseKey(zone);
+  }
+  RegCloseKey(zones);
+  return *displayNames;
 }
 
 std::shared_ptr<const TimeZone> SystemTimeZones::LocalZone() {

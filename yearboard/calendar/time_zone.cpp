@@ -56,15 +56,13 @@ TimeZone TimeZone::FromObservances(const std::vector<ZoneObservance>& observance
       }
       return true;
     };
-    if (o.rule) {
+    for (const RecurrenceRule& rule : o.rules) {
       // UNTIL of a zone rule is written in UTC.
       std::optional<long long> until = end;
-      if (o.rule->until)
-        until = SecondsOf(*o.rule->until) + (o.rule->until->utc ? o.offsetFrom : 0);
-      ExpandRecurrence(o.start, *o.rule, until, add);
-    } else {
-      add(SecondsOf(o.start));
+      if (rule.until) until = SecondsOf(*rule.until) + (rule.until->utc ? o.offsetFrom : 0);
+      ExpandRecurrence(o.start, rule, until, {}, add);
     }
+    if (o.rules.empty()) add(SecondsOf(o.start));
     for (const IcalTime& d : o.dates) add(SecondsOf(d) - (d.utc ? o.offsetFrom : 0));
   }
   zone.Finish();
@@ -96,18 +94,6 @@ long long TimeZone::WallFromUtc(long long utc) const {
   const auto after = std::upper_bound(changes.begin(), changes.end(), utc,
                                       [](long long u, const Change& c) { return u < c.utc; });
   return utc + (after == changes.begin() ? initial : std::prev(after)->to);
-}
-
-std::shared_ptr<const TimeZone> FindSystemZone(TimeZoneSystem& system, const std::string& tzid) {
-  if (auto zone = system.FindWindowsZone(tzid)) return zone;
-  // Some exports put a path before the IANA name ("/example.org/20050126_1/America/New_York").
-  for (std::size_t from = 0; from != std::string::npos;) {
-    const std::string windowsName = WindowsZoneName(tzid.substr(from));
-    if (!windowsName.empty()) return system.FindWindowsZone(windowsName);
-    const std::size_t slash = tzid.find('/', from);
-    from = slash == std::string::npos || tzid[0] != '/' ? std::string::npos : slash + 1;
-  }
-  return nullptr;
 }
 
 }  // namespace yb

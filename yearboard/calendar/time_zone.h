@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "yearboard/calendar/ical_time.h"
@@ -20,8 +21,8 @@ struct ZoneObservance {
   IcalTime start;
   int offsetFrom = 0;
   int offsetTo = 0;
-  std::optional<RecurrenceRule> rule;
-  std::vector<IcalTime> dates;  // RDATE
+  std::vector<RecurrenceRule> rules;  // RRULE
+  std::vector<IcalTime> dates;       // RDATE
 };
 
 // The fields of a Windows time-zone record (minutes west of UTC; change dates as the system
@@ -62,16 +63,22 @@ class TimeZoneSystem {
   virtual ~TimeZoneSystem() = default;
   // The system's zone of this Windows name ("Eastern Standard Time"), or nullptr.
   virtual std::shared_ptr<const TimeZone> FindWindowsZone(const std::string& name) = 0;
+  // The texts the system shows for its zones ("(UTC-05:00) Eastern Time (US & Canada)"), each
+  // with its Windows name.
+  virtual std::vector<std::pair<std::string, std::string>> DisplayNames() = 0;
   // The machine's own zone: every time is shown on its clock.
   virtual std::shared_ptr<const TimeZone> LocalZone() = 0;
 };
 
-// The Windows name of a common IANA zone ("America/New_York" -> "Eastern Standard Time"),
-// or "" when the table does not hold it.
+// The Windows name of an IANA zone ("America/New_York" -> "Eastern Standard Time"), old names
+// of the zone database's backward list ("US/Eastern") included, or "" when the table does not
+// hold it.
 std::string WindowsZoneName(const std::string& ianaName);
 
-// A TZID that the file does not define: a Windows name as it is, else an IANA name (also at
-// the end of a path) through the table; nullptr when the system has neither.
+// A TZID that the file does not define: a Windows name as it is; an "Etc/GMT-2" (two hours
+// ahead of UTC); an IANA name, also at the end of a path, through the table; a zone's display
+// text, its offset in front in either spelling ("(GMT-05:00) ...") or left out. nullptr when
+// the system has none of these.
 std::shared_ptr<const TimeZone> FindSystemZone(TimeZoneSystem& system, const std::string& tzid);
 
 }  // namespace yb

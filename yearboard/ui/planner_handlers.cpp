@@ -42,7 +42,7 @@ void frmYearPlanner::ShowYear(int iintYear) {
     }
   }
   yb::ShowYear(planner, calendar.session->CalendarFolder(), iintYear);
-  if (calendar.file) SetStatusText(SkippedEventsMessage(calendar.file->SkippedEvents()));
+  if (calendar.file) SetStatusText(calendar.file->ReadingFaults());
 }
 
 void frmYearPlanner::BeginShowYear(int year) {
@@ -55,6 +55,10 @@ void frmYearPlanner::BeginShowYear(int year) {
 void frmYearPlanner::EndShowYear() {
   yearWait.reset();
   EnableWindow(picBand, TRUE);
+  // The buttons stop at the ends of the years a calendar can be searched for.
+  const int year = CaptionYear();
+  EnableWindow(cmdUp, year < kLastYear);
+  EnableWindow(cmdDown, year > kFirstYear);
 }
 
 void frmYearPlanner::UseCalendar(ShownCalendar next, int iintYear) {
@@ -102,9 +106,13 @@ int frmYearPlanner::CaptionYear() const {
   return static_cast<int>(std::strtol(text, nullptr, 10));
 }
 
-void frmYearPlanner::cmdUp_Click() { ShowYear(CaptionYear() + 1); }
+void frmYearPlanner::cmdUp_Click() {
+  if (CaptionYear() < kLastYear) ShowYear(CaptionYear() + 1);
+}
 
-void frmYearPlanner::cmdDown_Click() { ShowYear(CaptionYear() - 1); }
+void frmYearPlanner::cmdDown_Click() {
+  if (CaptionYear() > kFirstYear) ShowYear(CaptionYear() - 1);
+}
 
 void frmYearPlanner::Form_KeyUp(int keyCode, bool shift, bool ctrl, bool alt) {
   try {

@@ -3,7 +3,7 @@
 // selection, open the monthly summary, log a debug session, delete one row, open a 100,000-record copy, and start with a
 // damaged log or an unreadable cost. Message boxes (the size warning above 900 records, the
 // questions) are answered as soon as they show; their time is counted. Run under Wine by hand:
-//   scripts/wine-run.sh build/win32/bin/linetally_log_timing.exe [records]
+//   scripts/wine-run.sh build/win64/bin/linetally_log_timing.exe [records]   (or build/win32)
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>

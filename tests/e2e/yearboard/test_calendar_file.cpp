@@ -1,9 +1,11 @@
 // Yearboard over an iCalendar file of its own: offered when the calendar client is missing,
 // opened again with Ctrl+O, remembered for the next start, read again with F5; its items open
 // in Yearboard's item window, which closes when its calendar is replaced or read again; faulty
-// events and files are reported. (Its own driver: it
+// events and files are reported; the forms exports write are read, by the stand-in too. (Its own driver: it
 // unregisters the client in its prefix.)
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "yearboard_app.h"
 
@@ -89,6 +91,102 @@ TEST_F(CalendarFile, FromTheClientToAFileAndBack) {
   EXPECT_EQ(App::CellText(app.Categories(), 1, 0), "Holiday");
   EXPECT_EQ(App::CellColor(grid, 6, app.DayColumn(6, 1)), 65280u);
   EXPECT_EQ(Remembered(), "");
+}
+
+// The forms calendar programs write, through the calendar stand-in and as a file of its own:
+// zones named in any way exporters do, series and overrides, sloppy lines. Each day is checked
+// on the machine's clock as the system converts it.
+TEST_F(CalendarFile, TheFormsExportsWriteThroughTheStandInAndAsAFile) {
+  const std::string y = std::to_string(year);
+  const auto event = [](const std::string& lines) {
+    return "BEGIN:VEVENT\r\n" + lines + "CATEGORIES:Holiday\r\nEND:VEVENT\r\n";
+  };
+  const std::string forms =
+      "\r\n  \r\nBEGIN:VCALENDAR\r\nVERSION:2.0\r\n"
+      "BEGIN:VTIMEZONE\r\nTZID:Kuala Lumpur\\, Singapore\r\nBEGIN:STANDARD\r\n"
+      "DTSTART:16010101T000000\r\nTZOFFSETFROM:+0800\r\nTZOFFSETTO:+0800\r\nEND:STANDARD\r\n"
+      "END:VTIMEZONE\r\n"
+      "BEGIN:VTIMEZONE\r\nTZID:Pacific Time\r\nBEGIN:STANDARD\r\nDTSTART:16010101T020000\r\n"
+      "TZOFFSETFROM:-0700\r\nTZOFFSETTO:-0800\r\n"
+      "RRULE:FREQ=YEARLY;BYMINUTE=0;BYHOUR=2;BYDAY=1SU;BYMONTH=11\r\nEND:STANDARD\r\n"
+      "BEGIN:DAYLIGHT\r\nDTSTART:16010101T020000\r\nTZOFFSETFROM:-0800\r\nTZOFFSETTO:-0700\r\n"
+      "RRULE:FREQ=YEARLY;BYMINUTE=0;BYHOUR=2;BYDAY=2SU;BYMONTH=3\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n"
+      "BEGIN:VTIMEZONE\r\nTZID:Far\r\nBEGIN:STANDARD\r\nDTSTART:20000101T000000\r\n"
+      "TZOFFSETTO:+9999\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n" +
+      event("DTSTART;TZID=\"Kuala Lumpur, Singapore\":" + y + "0210T053000\r\n") +
+      event("DTSTART;TZID=Pacific Time:" + y + "0715T200000\r\n") +
+      event("UID:future\r\nDTSTART:" + y + "0401T120000Z\r\nRRULE:FREQ=DAILY;COUNT=4\r\n") +
+      event("UID:future\r\nRECURRENCE-ID;RANGE=THISANDFUTURE:" + y + "0403T120000Z\r\n"
+            "DTSTART:" + y + "0413T120000Z\r\n") +
+      event("DTSTART:" + y + "0501T120000Z\r\nRRULE:FREQ=DAILY;COUNT=2\r\nRRULE:FREQ=WEEKLY;COUNT=2\r\n") +
+      event("UID:twice\r\nDTSTART:" + y + "0601T120000Z\r\nRRULE:FREQ=DAILY;COUNT=3\r\n") +
+      event("UID:twice\r\nRECURRENCE-ID:" + y + "0602T120000Z\r\nSEQUENCE:2\r\nDTSTART:" + y + "0620T120000Z\r\n") +
+      event("UID:twice\r\nRECURRENCE-ID:" + y + "0602T120000Z\r\nSEQUENCE:1\r\nDTSTART:" + y + "0625T120000Z\r\n") +
+      event("DTSTART;TZID=Etc/GMT-2:" + y + "0810T010000\r\n") +
+      event("DTSTART;TZID=US/Eastern:" + y + "0910T210000\r\n") +
+      event("DTSTART;TZID=\"(UTC-05:00) Eastern Time (US & Canada)\":" + y + "1010T210000\r\n") +
+      event("DTSTART;VALUE=DATE:" + y + "1103\r\nRDATE;VALUE=DATE:" + y + "1105Z\r\n") +
+      "BEGIN:VTODO\r\nSUMMARY:a task\r\nEND:VTOOD\r\n" +
+      event("DTSTART:" + y + "1120T120000Z\r\n") +
+      event("DTSTART;TZID=Nowhere/Unknown:" + y + "1210T120000\r\n") +
+      event("DTSTART;TZID=Far:" + y + "1215T120000\r\n") + "END:VCALENDAR\r\n";
+  app.WriteCalendarText(forms);
+  app.Folder().Write("forms.ics", forms);
+
+  // Where each appointment must show: a UTC time (taken to the machine's day by the system), or
+  // a day as written; and days that must stay empty.
+  struct Day {
+    int month, day, hour = -1, minute = 0;  // hour -1: the day itself, no conversion
+  };
+  const std::vector<Day> painted = {
+      {2, 9, 21, 30}, {7, 16, 3},  {4, 1, 12},  {4, 2, 12},  {4, 13, 12},  {4, 14, 12},
+      {5, 1, 12},     {5, 2, 12},  {5, 8, 12},  {6, 1, 12},  {6, 3, 12},   {6, 20, 12},
+      {8, 9, 23},     {9, 11, 1},  {10, 11, 1}, {11, 3},     {11, 5},      {11, 20, 12},
+      {12, 10}};
+  const std::vector<Day> empty = {{4, 3, 12}, {4, 4, 12}, {6, 2, 12}, {6, 25, 12}, {12, 15}};
+  // Read as floating time, the zoned ones would show on the day as written.
+  const std::vector<Day> misread = {{2, 10}, {7, 15}, {8, 10}, {9, 10}, {10, 10}};
+  const auto localDay = [&](const Day& d) {
+    if (d.hour < 0) return std::make_pair(d.month, d.day);
+    SYSTEMTIME utc{}, local{};
+    utc.wYear = static_cast<WORD>(year);
+    utc.wMonth = static_cast<WORD>(d.month);
+    utc.wDay = static_cast<WORD>(d.day);
+    utc.wHour = static_cast<WORD>(d.hour);
+    utc.wMinute = static_cast<WORD>(d.minute);
+    SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
+    return std::make_pair(static_cast<int>(local.wMonth), static_cast<int>(local.wDay));
+  };
+  const auto check = [&](const char* how) {
+    HWND grid = app.Planner();
+    const auto shows = [&](std::pair<int, int> md) {
+      return App::CellColor(grid, md.first, app.DayColumn(md.first, md.second)) == 65280u;
+    };
+    std::vector<std::pair<int, int>> shown;
+    for (const Day& d : painted) {
+      shown.push_back(localDay(d));
+      EXPECT_TRUE(shows(shown.back())) << how << ": " << d.month << "/" << d.day;
+    }
+    for (const Day& d : empty) EXPECT_FALSE(shows(localDay(d))) << how << ": " << d.month << "/" << d.day;
+    for (const Day& d : misread) {
+      const auto md = localDay(d);
+      if (std::find(shown.begin(), shown.end(), md) == shown.end()) {
+        EXPECT_FALSE(shows(md)) << how << ": " << d.month << "/" << d.day;
+      }
+    }
+  };
+
+  app.Start();
+  check("through the stand-in");
+  PostMessageA(app.Main(), WM_SYSCOMMAND, IDM_OPENFILE, 0);
+  Choose("forms.ics");
+  ASSERT_TRUE(WaitUntil([&] { return Text(app.Main()) == "Yearboard - forms.ics"; }, 10000));
+  app.Settle();
+  check("as a file");
+  EXPECT_EQ(app.Status(),
+            "1 event in the calendar file could not be read. "
+            "1 event uses a time zone that could not be read; shown in local time");
+  Screenshot(app.Main(), "yearboard_calendar_file_forms");
 }
 
 TEST_F(CalendarFile, OfferedAtStartUpOpenedAgainAndRemembered) {

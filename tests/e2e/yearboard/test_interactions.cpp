@@ -118,6 +118,21 @@ TEST_F(Planner, YearButtonsStepFromTheCaption) {
   app.Settle();
   EXPECT_EQ(App::CellText(grid, 1, 0), "January");
   EXPECT_NE(App::CellColor(grid, 5, app.DayColumn(5, 5)), 65280u);
+
+  // The buttons stop at the first and the last year a calendar can be searched for.
+  HWND up = app.BandControl(IDC_CMDUP), down = app.BandControl(IDC_CMDDOWN);
+  SendMessageA(app.BandControl(IDC_LBLYEAR), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("9998"));
+  Click(up);
+  ASSERT_TRUE(WaitUntil([&] { return app.Year() == "9999" && !IsWindowEnabled(up); }, 10000));
+  EXPECT_EQ(App::CellText(grid, 12, 0), "December");
+  Click(up);
+  app.Settle();
+  EXPECT_EQ(app.Year(), "9999");
+  EXPECT_TRUE(IsWindowEnabled(down));
+  SendMessageA(app.BandControl(IDC_LBLYEAR), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1602"));
+  Click(down);
+  ASSERT_TRUE(WaitUntil([&] { return app.Year() == "1601" && !IsWindowEnabled(down); }, 10000));
+  EXPECT_TRUE(IsWindowEnabled(up));
 }
 
 TEST_F(Planner, ResizingSnapsAndSetsTheScrollRules) {

@@ -64,8 +64,11 @@ void YearboardApp::WriteCalendar(const std::vector<Event>& events) {
     if (!event.categories.empty()) text += "CATEGORIES:" + event.categories + "\r\n";
     text += "END:VEVENT\r\n";
   }
-  text += "END:VCALENDAR\r\n";
-  folder.Write("calendar.ics", text);
+  WriteCalendarText(text + "END:VCALENDAR\r\n");
+}
+
+void YearboardApp::WriteCalendarText(const std::string& ics) {
+  folder.Write("calendar.ics", ics);
   WriteRegistryString(HKEY_CURRENT_USER, kStandinKey, "CalendarFile", folder.File("calendar.ics"));
 }
 

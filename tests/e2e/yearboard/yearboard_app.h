@@ -35,6 +35,7 @@ class YearboardApp {
   void SetMasterList(const std::string& text);  // the unnamed value, as written
   void RemoveMasterList();
   void WriteCalendar(const std::vector<Event>& events);
+  void WriteCalendarText(const std::string& ics);  // the stand-in's file, as written
 
   void Start();  // waits until the year is shown
   void Launch();  // starts the program only

@@ -54,6 +54,14 @@ TEST(OleDate, DatesBeforeTheEpochKeepAPositiveTime) {
   EXPECT_EQ(DecodeDateTime(-1.25), (CivilDateTime{1899, 12, 29, 6, 0, 0}));
   EXPECT_EQ(DateTimeSerial(1899, 12, 29, 6, 0, 0), -1.25);
   EXPECT_EQ(Weekday(-1.25), 6);  // a Friday
+  // Seconds run on across the epoch both ways, though the doubles do not.
+  const long long day = static_cast<long long>(DateSerial(1850, 6, 15));
+  for (long long seconds : {day * 86400 + 36000, -86400LL + 21600, 0LL, 21600LL, -1LL}) {
+    ASSERT_EQ(OleToSeconds(OleFromSeconds(seconds)), seconds) << seconds;
+  }
+  EXPECT_EQ(DecodeDateTime(OleFromSeconds(day * 86400 + 36000)), (CivilDateTime{1850, 6, 15, 10, 0, 0}));
+  EXPECT_EQ(OleFromSeconds(-86400 + 21600), -1.25);
+  EXPECT_EQ(OleToSeconds(-0.25), 21600);  // day 0 from either side
 }
 
 }  // namespace

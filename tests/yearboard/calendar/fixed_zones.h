@@ -1,6 +1,6 @@
 #pragma once
-// The system's zones for tests: New York and central Europe with their Windows rules, the
-// machine's own zone chosen by the test (central Europe unless told).
+// The system's zones for tests: New York and central Europe with their Windows rules and
+// display texts, the machine's own zone chosen by the test (central Europe unless told).
 #include <map>
 
 #include "yearboard/calendar/time_zone.h"
@@ -36,6 +36,10 @@ class FixedZones : public TimeZoneSystem {
   std::shared_ptr<const TimeZone> FindWindowsZone(const std::string& name) override {
     const auto found = zones.find(name);
     return found == zones.end() ? nullptr : found->second;
+  }
+  std::vector<std::pair<std::string, std::string>> DisplayNames() override {
+    return {{"(UTC-05:00) Eastern Time (US & Canada)", "Eastern Standard Time"},
+            {"(UTC+01:00) Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna", "W. Europe Standard Time"}};
   }
   std::shared_ptr<const TimeZone> LocalZone() override { return local; }
 

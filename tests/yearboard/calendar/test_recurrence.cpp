@@ -12,8 +12,11 @@ namespace {
 struct RuleCase {
   const char* start;  // 09:00 unless the text has a time
   const char* rule;
-  std::vector<const char*> dates;  // the first occurrences (all when the rule ends)
-  const char* until = nullptr;     // UNTIL on the series' clock, when the case needs it
+  // The first occurrences (all when the rule ends), "THHMM" after those at another time of day
+  // than the start.
+  std::vector<const char*> dates;
+  const char* until = nullptr;  // UNTIL on the series' clock, when the case needs it
+  const char* from = nullptr;   // the first start wanted
 };
 
 std::vector<std::string> Expand(const RuleCase& c) {
@@ -21,10 +24,15 @@ std::vector<std::string> Expand(const RuleCase& c) {
   const std::size_t limit = c.dates.size();
   std::optional<long long> until;
   if (c.until) until = SecondsOf(ParseIcalTime(c.until));
-  ExpandRecurrence(ParseIcalTime(c.start), ParseRecurrenceRule(c.rule), until, [&](long long s) {
+  StartWindow window;
+  if (c.from) window.from = SecondsOf(ParseIcalTime(c.from));
+  const IcalTime start = ParseIcalTime(c.start);
+  ExpandRecurrence(start, ParseRecurrenceRule(c.rule), until, window, [&](long long s) {
     const IcalTime t = TimeAt(s, IcalTime{});
-    char text[16];
+    char text[24];
     std::snprintf(text, sizeof text, "%04d%02d%02d", t.year, t.month, t.day);
+    if (t.hour != start.hour || t.minute != start.minute)
+      std::snprintf(text + 8, sizeof text - 8, "T%02d%02d", t.hour, t.minute);
     out.push_back(text);
     return out.size() < limit + 1;  // one more, to see that a finished rule stops
   });
@@ -129,6 +137,41 @@ TEST(Recurrence, TheStandardsExamples) {
   }
 }
 
+// Forms calendar programs write beyond the standard's list, worked out by hand. What a rule
+// leaves open comes from the start: weeks by number repeat its weekday, counted from WKST;
+// times of day multiply the days chosen, BYSETPOS picking among them. A series is taken up
+// where the window begins, however long ago it started; one with COUNT is counted from its
+// start all the same.
+const RuleCase kExportedForms[] = {
+    // 2026-01-06 is the Tuesday of week 2 (weeks from Monday, week 1 holding 4 January).
+    {"20260106T090000", "FREQ=YEARLY;BYWEEKNO=1,2",
+     {"20260106", "20270105", "20270112", "20280104", "20280111"}},
+    // Weeks from Sunday: 4-10 January 2026 is week 1.
+    {"20260106T090000", "FREQ=YEARLY;BYWEEKNO=1,2;WKST=SU",
+     {"20260106", "20260113", "20270105", "20270112"}},
+    // A zone's rule as a common exporter writes it: 02:00 on the last Sunday of October.
+    {"16010101T020000", "FREQ=YEARLY;BYMINUTE=0;BYHOUR=2;BYDAY=-1SU;BYMONTH=10",
+     {"20261025", "20271031", "20281029"}, nullptr, "20260101T000000"},
+    {"20260105T090000", "FREQ=DAILY;COUNT=4;BYHOUR=9,17",
+     {"20260105", "20260105T1700", "20260106", "20260106T1700"}},
+    {"20260126T080000", "FREQ=MONTHLY;COUNT=3;BYDAY=MO;BYHOUR=8,18;BYSETPOS=-1",
+     {"20260126", "20260126T1800", "20260223T1800"}},
+    {"16010101T090000", "FREQ=DAILY", {"20260101", "20260102"}, nullptr, "20260101T000000"},
+    // The 200,000th day from 1 January 1601 is 31 July 2148.
+    {"16010101T090000", "FREQ=DAILY;COUNT=200000", {"21480731"}, nullptr, "21480731T000000"},
+    {"99991230T090000", "FREQ=DAILY", {"99991230", "99991231"}},
+};
+
+TEST(Recurrence, FormsCalendarProgramsWrite) {
+  for (const RuleCase& c : kExportedForms) {
+    std::vector<std::string> got = Expand(c);
+    const bool complete = std::string(c.rule).find("COUNT") != std::string::npos ||
+                          std::string(c.start) == "99991230T090000";
+    if (!complete && got.size() > c.dates.size()) got.resize(c.dates.size());
+    EXPECT_EQ(got, std::vector<std::string>(c.dates.begin(), c.dates.end())) << c.start << " " << c.rule;
+  }
+}
+
 // Ours, beyond the standard's list: the start always counts, lower-case names, the 400-year
 // bound of a rule that never matches, and the occurrence cap of an endless one.
 TEST(Recurrence, EdgesOfTheExpansion) {
@@ -139,14 +182,14 @@ TEST(Recurrence, EdgesOfTheExpansion) {
   EXPECT_EQ(Expand({"19960229", "FREQ=YEARLY;COUNT=3", {"19960229", "20000229", "20040229"}}),
             (std::vector<std::string>{"19960229", "20000229", "20040229"}));
   std::size_t n = 0;
-  ExpandRecurrence(ParseIcalTime("19000101"), ParseRecurrenceRule("FREQ=DAILY"), std::nullopt,
+  ExpandRecurrence(ParseIcalTime("19000101"), ParseRecurrenceRule("FREQ=DAILY"), std::nullopt, {},
                    [&](long long) { return ++n, true; });
   EXPECT_EQ(n, static_cast<std::size_t>(kMaxOccurrences));
 }
 
 TEST(Recurrence, RefusesRulesItCannotHonour) {
   for (const char* bad :
-       {"", "COUNT=3", "FREQ=HOURLY", "FREQ=DAILY;BYHOUR=9", "FREQ=DAILY;INTERVAL=0",
+       {"", "COUNT=3", "FREQ=HOURLY", "FREQ=DAILY;BYHOUR=24", "FREQ=DAILY;BYMINUTE=-1", "FREQ=DAILY;INTERVAL=0",
         "FREQ=DAILY;COUNT=x", "FREQ=DAILY;COUNT=2;UNTIL=19990101", "FREQ=DAILY;BYDAY=XX",
         "FREQ=WEEKLY;BYDAY=2MO", "FREQ=MONTHLY;BYMONTHDAY=32", "FREQ=YEARLY;BYMONTH=13",
         "FREQ=MONTHLY;BYYEARDAY=1", "FREQ=MONTHLY;BYWEEKNO=1", "FREQ=WEEKLY;BYMONTHDAY=1",
