@@ -96,7 +96,8 @@ void TfrmOptions::CreateTimesSheet(HWND sheet) {
   Label(sheet, "&Connections:", 68, 152, 70);
   editConnections = Control(sheet, WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 140, 148,
                             246, 21, IDC_EDITCONNECTIONS);
-  Label(sheet, "Dial-up connections separated by \";\". Empty: every connection.", 140, 174, 246);
+  Control(sheet, 0, "STATIC", "Dial-up connections separated by \";\".\nLeave it empty for every connection.",
+          SS_LEFT, 140, 172, 246, 26);
 }
 
 void TfrmOptions::Execute() {
