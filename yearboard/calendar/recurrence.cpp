@@ -228,13 +228,12 @@ std::vector<long long> TimesOfDay(const RecurrenceRule& rule) {
   return times;
 }
 
-std::vector<long long> ApplySetPositions(const std::vector<long long>& starts,
-                                         const std::vector<int>& positions) {
+// The indices BYSETPOS picks among n starts, in order.
+std::vector<long long> SetPositions(long long n, const std::vector<int>& positions) {
   std::vector<long long> chosen;
-  const long long n = static_cast<long long>(starts.size());
   for (int p : positions) {
     const long long index = p > 0 ? p - 1 : n + p;
-    if (index >= 0 && index < n) chosen.push_back(starts[static_cast<std::size_t>(index)]);
+    if (index >= 0 && index < n) chosen.push_back(index);
   }
   std::sort(chosen.begin(), chosen.end());
   chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
@@ -331,12 +330,12 @@ void ExpandRecurrence(const IcalTime& start, const RecurrenceRule& given,
     return found(t) && ++passed < kMaxOccurrences;
   };
   if (!pass(startSeconds)) return;
-  int produced = 1;
+  long long produced = 1;
   const long long lastDay = DayNumber(9999, 12, 31);
   // The calendar repeats every 400 years: a rule that chose nothing for that long never will.
   constexpr long long kCycleDays = 146097;
   const std::vector<long long> times = TimesOfDay(rule);
-  std::vector<long long> days, starts;
+  std::vector<long long> days, chosen;
   const bool monthsOnly = rule.frequency == Frequency::Yearly && !rule.byMonth.empty() &&
                           rule.byWeekNo.empty() && rule.byYearDay.empty();
   std::vector<int> months = rule.byMonth;
@@ -363,12 +362,26 @@ void ExpandRecurrence(const IcalTime& start, const RecurrenceRule& given,
       for (long long d = first; d <= last; ++d)
         if (Selects(FactsOf(d), rule)) days.push_back(d);
     }
-    starts.clear();
-    for (long long day : days)
-      for (long long time : times) starts.push_back(day * kSecondsPerDay + time);
-    if (!rule.bySetPos.empty()) starts = ApplySetPositions(starts, rule.bySetPos);
-    for (long long t : starts) {
-      lastChosen = FloorDiv(t, kSecondsPerDay);
+    // The period's starts are its days by its times of day, in order; BYSETPOS picks by index.
+    // Neither is written out: a rule with every second of the day would not fit.
+    const auto n = static_cast<long long>(days.size() * times.size());
+    if (!rule.bySetPos.empty()) chosen = SetPositions(n, rule.bySetPos);
+    const long long count = rule.bySetPos.empty() ? n : static_cast<long long>(chosen.size());
+    const auto startAt = [&](long long k) {
+      const auto index =
+          static_cast<std::size_t>(rule.bySetPos.empty() ? k : chosen[static_cast<std::size_t>(k)]);
+      return days[index / times.size()] * kSecondsPerDay + times[index % times.size()];
+    };
+    if (count == 0) continue;
+    lastChosen = FloorDiv(startAt(count - 1), kSecondsPerDay);
+    // A period wholly before the window is only counted.
+    if (startAt(0) > startSeconds && startAt(count - 1) < window.from) {
+      if (rule.count && produced + count >= rule.count) return;
+      produced += count;
+      continue;
+    }
+    for (long long k = 0; k < count; ++k) {
+      const long long t = startAt(k);
       if (t <= startSeconds) continue;
       ++produced;
       if (!pass(t)) return;

@@ -185,6 +185,26 @@ TEST(Recurrence, EdgesOfTheExpansion) {
   ExpandRecurrence(ParseIcalTime("19000101"), ParseRecurrenceRule("FREQ=DAILY"), std::nullopt, {},
                    [&](long long) { return ++n, true; });
   EXPECT_EQ(n, static_cast<std::size_t>(kMaxOccurrences));
+  // Every second of the first of each month, picked by position; every second of every day:
+  // neither has its year written out, and the second stops at the cap.
+  std::string everySecond = "FREQ=YEARLY;BYSETPOS=1,-1;BYMONTH=1,2,3,4,5,6,7,8,9,10,11,12;BYHOUR=0";
+  for (int h = 1; h < 24; ++h) everySecond += "," + std::to_string(h);
+  for (const char* part : {";BYMINUTE=0", ";BYSECOND=0"}) {
+    everySecond += part;
+    for (int m = 1; m < 60; ++m) everySecond += "," + std::to_string(m);
+  }
+  std::vector<long long> picked;
+  ExpandRecurrence(ParseIcalTime("20260101T000000"), ParseRecurrenceRule(everySecond), std::nullopt,
+                   {}, [&](long long s) { return picked.push_back(s), picked.size() < 3; });
+  EXPECT_EQ(picked, (std::vector<long long>{SecondsOf(ParseIcalTime("20260101T000000")),
+                                            SecondsOf(ParseIcalTime("20261201T235959")),
+                                            SecondsOf(ParseIcalTime("20270101T000000"))}));
+  n = 0;
+  ExpandRecurrence(ParseIcalTime("20260101T000000"),
+                   ParseRecurrenceRule(everySecond.substr(everySecond.find(";BYMONTH"))
+                                           .insert(0, "FREQ=DAILY")),
+                   std::nullopt, {}, [&](long long) { return ++n, true; });
+  EXPECT_EQ(n, static_cast<std::size_t>(kMaxOccurrences));
 }
 
 TEST(Recurrence, RefusesRulesItCannotHonour) {
@@ -209,6 +229,7 @@ TEST(Recurrence, RulesInWords) {
       {"FREQ=YEARLY;BYMONTH=11;BYDAY=4TH", "Every year in November on the fourth Thursday"},
       {"FREQ=YEARLY;BYWEEKNO=20;BYDAY=MO", "Every year in week 20 on Monday"},
       {"FREQ=DAILY;UNTIL=19971224T000000Z", "Every day, until 12/24/1997"},
+      {"FREQ=DAILY;BYHOUR=17,9;BYMINUTE=30", "Every day at hour 9 and 17 at minute 30"},
       {"FREQ=MONTHLY;BYDAY=MO,TU,WE,TH,FR;BYSETPOS=-2",
        "Every month on Monday, Tuesday, Wednesday, Thursday and Friday, the second to last of these"},
   };
