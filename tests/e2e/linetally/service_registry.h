@@ -15,7 +15,7 @@ struct Service {
   std::string minCharge = "0.000", connCharge = "0.000", discount = "0.000";
   std::string days = "MonTueWedThuFriSatSun";
   double after = 0, before = 0;  // the whole day
-  std::string connections;        // none stored when empty, as services saved before it existed
+  std::string connections = "";   // none stored when empty, as services saved before it existed
 };
 
 inline std::vector<uint8_t> Dword(bool on) { return {uint8_t(on ? 1 : 0), 0, 0, 0}; }

@@ -118,7 +118,9 @@ TEST_F(ExportTest, AFailedWriteSaysWhyAndLeavesTheOldFileAndTheLogAlone) {
   auto box = ErrorBox();
   ASSERT_TRUE(box);
   Screenshot(box->window, "linetally-export-failed");
-  const std::string sentence = "\"" + app.Folder().File("kept.csv") + "\" could not be exported: ";
+  std::string sentence = "\"";
+  sentence += app.Folder().File("kept.csv");
+  sentence += "\" could not be exported: ";
   EXPECT_EQ(box->text.rfind(sentence, 0), 0u) << box->text;
   EXPECT_GT(box->text.size(), sentence.size() + 5) << "the reason is given";
   Answer(*box, IDOK);
