@@ -11,9 +11,16 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Rounds the decimal digit string `digits` (value digits) after dropping its last `drop`
-// digits, halves to even. Returns the kept digits, possibly one longer after a carry.
-std::string RoundDigits(const std::string& digits, size_t drop) {
+// digits, halves to even, or to odd: the kept digits, and the last one made odd when anything
+// but zeros was dropped. Returns the kept digits, possibly one longer after a carry.
+std::string RoundDigits(const std::string& digits, size_t drop, bool toOdd = false) {
   if (drop == 0) return digits;
+  if (toOdd) {
+    std::string kept = drop >= digits.size() ? "0" : digits.substr(0, digits.size() - drop);
+    const size_t from = drop >= digits.size() ? 0 : digits.size() - drop;
+    if (digits.find_first_not_of('0', from) != std::string::npos && (kept.back() - '0') % 2 == 0) ++kept.back();
+    return kept;
+  }
   if (drop > digits.size()) return "0";
   std::string kept = digits.substr(0, digits.size() - drop);
   if (kept.empty()) kept = "0";
@@ -77,11 +84,11 @@ std::optional<Decimal> ParseDecimal(std::string_view text) {
 }
 
 // The value's digits scaled to `decimals` places, rounded once, halves to even ("0" for zero).
-std::string ScaledDigits(const Decimal& number, int decimals) {
+std::string ScaledDigits(const Decimal& number, int decimals, bool toOdd = false) {
   if (number.digits.empty()) return "0";
   const int shift = number.exponent + decimals;
   if (shift >= 0) return number.digits + std::string(size_t(shift), '0');
-  return RoundDigits(number.digits, size_t(-shift));
+  return RoundDigits(number.digits, size_t(-shift), toOdd);
 }
 
 // Scaled digits as text with `decimals` places; "-" only in front of a value that is not zero.
@@ -109,14 +116,14 @@ Currency Currency::FromReal(long double amount) {
   return Currency(static_cast<int64_t>(scaled));
 }
 
-std::optional<Currency> Currency::Parse(std::string_view text) {
+std::optional<Currency> Currency::Parse(std::string_view text, Rounding rounding) {
   const std::optional<Decimal> number = ParseDecimal(text);
   if (!number) return std::nullopt;
   // raw = value * 10^4
   if (!number->digits.empty() && number->exponent + 4 >= 0 &&
       number->digits.size() + size_t(number->exponent + 4) > 19)
     return std::nullopt;
-  const std::string whole = ScaledDigits(*number, 4);
+  const std::string whole = ScaledDigits(*number, 4, rounding == Rounding::ToOdd);
   if (whole.size() > 19) return std::nullopt;
   const unsigned long long magnitude = std::stoull(whole);
   const unsigned long long limit = static_cast<unsigned long long>(std::numeric_limits<int64_t>::max());
@@ -124,6 +131,29 @@ std::optional<Currency> Currency::Parse(std::string_view text) {
   if (magnitude > limit + (negative ? 1 : 0)) return std::nullopt;
   if (negative) return Currency(magnitude == limit + 1 ? std::numeric_limits<int64_t>::min() : -int64_t(magnitude));
   return Currency(int64_t(magnitude));
+}
+
+void CurrencySum::Shift(int64_t amount, bool subtract) {
+  const uint64_t magnitude = static_cast<uint64_t>(amount);
+  const int64_t signHigh = amount < 0 ? -1 : 0;  // the amount's own high word
+  if (!subtract) {
+    const uint64_t before = low;
+    low += magnitude;
+    high += signHigh + (low < before ? 1 : 0);
+  } else {
+    const uint64_t before = low;
+    low -= magnitude;
+    high -= signHigh + (before < magnitude ? 1 : 0);
+  }
+}
+
+Currency CurrencySum::Value() const {
+  // Within 64 bits when the high word is only the sign of the low one.
+  if (high == 0 && low <= static_cast<uint64_t>(std::numeric_limits<int64_t>::max()))
+    return Currency::FromRaw(static_cast<int64_t>(low));
+  if (high == -1 && low >= static_cast<uint64_t>(std::numeric_limits<int64_t>::max()) + 1)
+    return Currency::FromRaw(static_cast<int64_t>(low));
+  return high < 0 ? Currency::Min() : Currency::Max();
 }
 
 std::optional<std::string> RoundDecimalText(std::string_view text, int decimals) {

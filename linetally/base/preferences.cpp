@@ -1,5 +1,7 @@
 #include "linetally/base/preferences.h"
 
+#include "linetally/base/stored_fields.h"
+
 namespace lt {
 namespace {
 
@@ -22,11 +24,15 @@ void WriteMissingPreferenceDefaults(Registry& registry) {
   if (!registry.ValueExists(kCurrency)) registry.WriteString(kCurrency, defaults.currency);
 }
 
-Preferences ReadPreferences(Registry& registry) {
+Preferences ReadPreferences(Registry& registry, const std::function<void(const std::string&)>& report) {
   Preferences p;
-  p.startEvery = registry.ReadBool("checkStartEvery");
-  p.confirmDeletes = registry.ReadBool("checkConfirmDeletes");
-  p.currency = registry.ReadString(kCurrency);
+  FieldReader reader(registry);
+  reader.Flag("checkStartEvery", "Every time you start Windows", p.startEvery);
+  reader.Flag("checkConfirmDeletes", "Confirm deletes", p.confirmDeletes);
+  reader.Text(kCurrency, "Currency symbol", p.currency);
+  if (!reader.AllRead())
+    report(reader.Message("The stored application preferences have",
+                          "Their defaults are used until you confirm Application Preferences."));
   return p;
 }
 

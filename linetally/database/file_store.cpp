@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -18,11 +17,17 @@ bool StdFileStore::Exists(const std::string& path) {
 }
 
 std::optional<std::string> StdFileStore::ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return std::nullopt;
+  std::string text;
+  char buffer[65536];
+  size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
+  // A read that fails part way is no file: what came before it is not the whole of it.
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return std::nullopt;
+  return text;
 }
 
 void StdFileStore::ReplaceAtomically(const std::string& path, const std::string& contents) {

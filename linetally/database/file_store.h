@@ -17,7 +17,7 @@ class FileStore {
  public:
   virtual ~FileStore() = default;
   virtual bool Exists(const std::string& path) = 0;
-  // The whole file, or nothing when it cannot be opened.
+  // The whole file, or nothing when it cannot be opened or a read fails part way.
   virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
   // Throws FileError (with the reason) and leaves the old file whole when it fails.
   virtual void ReplaceAtomically(const std::string& path, const std::string& contents) = 0;

@@ -51,9 +51,13 @@ std::optional<std::string> Win32FileStore::ReadAll(const std::string& path) {
   if (!file.Valid()) return std::nullopt;
   std::string text;
   char buffer[65536];
-  DWORD got = 0;
-  while (ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
-  return text;
+  for (;;) {
+    DWORD got = 0;
+    // A read that fails part way is no file: what came before it is not the whole of it.
+    if (!ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) return std::nullopt;
+    if (got == 0) return text;
+    text.append(buffer, got);
+  }
 }
 
 void Win32FileStore::ReplaceAtomically(const std::string& path, const std::string& contents) {

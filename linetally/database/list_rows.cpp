@@ -18,11 +18,7 @@ std::string DateText(const CivilDateTime& start, const RegionalFormats& formats)
 
 }  // namespace
 
-bool ListRowBuilder::Listable(const RecordFields& fields) const {
-  if (!IsListable(fields, formats)) return false;
-  readAmount(fields[4]);
-  return true;
-}
+bool ListRowBuilder::Listable(const RecordFields& fields) const { return IsListable(fields, formats); }
 
 std::optional<ListRow> ListRowBuilder::Build(const RecordTable& table, size_t index) const {
   const RecordFields& fields = table.Row(index);
@@ -43,7 +39,7 @@ std::optional<ListRow> ListRowBuilder::Build(const RecordTable& table, size_t in
   row.time = buffer;
   row.service = fields[3];
   row.duration = DurationText(*seconds);
-  row.cost = costText(fields[4]);
+  row.cost = RecordCostText(fields[4]);
   row.hasNote = !fields[5].empty();
   return row;
 }

@@ -20,13 +20,11 @@ void PeriodTotals::Apply(const RecordFields& fields, int sign) {
   if (!start) return;
   const PeriodIndex period = PeriodOf(*start, billingDay);
   PeriodTotal& total = periods[period];
-  const Currency cost = Currency::Parse(fields[4]).value_or(Currency());
+  const Currency cost = ReadRecordCost(fields[4]).value_or(Currency());
   total.sessions += sign;
   total.seconds += sign * int64_t(ParseRecordInteger(fields[2]).value_or(0));
-  if (sign > 0)
-    total.cost += cost;
-  else
-    total.cost -= cost;
+  sign > 0 ? total.exact.Add(cost) : total.exact.Remove(cost);
+  total.cost = total.exact.Value();
   if (total.sessions <= 0) periods.erase(period);
 }
 

@@ -23,7 +23,8 @@ inline int PeriodYear(PeriodIndex period) { return (period - (PeriodMonth(period
 
 struct PeriodTotal {
   int64_t sessions = 0, seconds = 0;
-  Currency cost;
+  Currency cost;      // `exact` as shown, held at the ends of the range
+  CurrencySum exact;  // so that removing a record undoes adding it
 };
 
 // A RecordObserver of the record table, beside the log's running totals.
@@ -35,7 +36,8 @@ class PeriodTotals : public RecordObserver {
   // Regroups the records under another billing day (1 to 28).
   void SetBillingDay(int day, const RecordTable& table);
 
-  // A record whose start does not read counts nowhere; a cost that does not read counts 0.
+  // A record whose start does not read counts nowhere; a cost that does not read counts 0, as
+  // in the log's total.
   void RecordAdded(const RecordFields& fields) override { Apply(fields, 1); }
   void RecordRemoved(const RecordFields& fields) override { Apply(fields, -1); }
   void RecordsCleared() override { periods.clear(); }

@@ -54,7 +54,8 @@ void RecordTable::Clear() {
 }
 
 void RecordTable::Parse(const RecordLines& lines, size_t from) {
-  from = std::clamp<size_t>(from, 1, rows.size() + 1);
+  // Past the end of the rows or of the lines: from the first row that no line backs.
+  from = std::clamp<size_t>(from, 1, std::min(rows.size(), lines.size()) + 1);
   if (from == 1) {
     Clear();
     rows.reserve(lines.size());

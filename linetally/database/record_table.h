@@ -56,7 +56,7 @@ class RecordTable {
   void Watch(RecordObserver& observer);
   void Clear();
   // Parses lines from..count (1-based) into the rows of the same numbers; rows not parsed yet
-  // before `from` are parsed too, rows beyond the lines removed.
+  // before `from` are parsed too, rows beyond the lines removed (whatever `from` is).
   void Parse(const RecordLines& lines, size_t from);
   // Removes the rows at the given 0-based positions (ascending, no repeats).
   void Erase(const std::vector<size_t>& positions);

@@ -11,8 +11,8 @@ void RunningTotals::RecordRemoved(const RecordFields& fields) { Count(fields, -1
 void RunningTotals::RecordsCleared() { *this = RunningTotals(); }
 
 void RunningTotals::Count(const RecordFields& fields, int sign) {
-  if (const auto value = Currency::Parse(fields[4]))
-    cost += sign * value->Raw();
+  if (const auto value = ReadRecordCost(fields[4]))
+    sign > 0 ? cost.Add(*value) : cost.Remove(*value);
   else if (sign > 0)
     ++unreadableCosts;
   else

@@ -15,9 +15,9 @@ class RunningTotals : public RecordObserver {
   void RecordRemoved(const RecordFields& fields) override;
   void RecordsCleared() override;
 
-  // The sum of the cost fields that the standard currency conversion reads.
-  Currency Cost() const { return Currency::FromRaw(cost); }
-  // How many cost fields it cannot read; the total is only whole when none.
+  // The sum of the cost fields that read (ReadRecordCost), held at the ends of the range.
+  Currency Cost() const { return cost.Value(); }
+  // How many cost fields do not read; they count nothing in the sum.
   size_t UnreadableCosts() const { return unreadableCosts; }
   // The sum of the seconds fields, each read as a whole number (0 when it is not one).
   int64_t Seconds() const { return seconds; }
@@ -25,7 +25,8 @@ class RunningTotals : public RecordObserver {
  private:
   void Count(const RecordFields& fields, int sign);
 
-  int64_t cost = 0, seconds = 0;
+  CurrencySum cost;
+  int64_t seconds = 0;
   size_t unreadableCosts = 0;
 };
 

@@ -4,8 +4,9 @@
 
 namespace lt {
 
-ConversionError::ConversionError(const std::string& field)
-    : std::runtime_error("'" + field + "' is not a valid floating point value") {}
+std::string UnreadableCostText(const std::string& field) {
+  return "'" + field + "' is not a valid floating point value";
+}
 
 bool IsListable(const RecordFields& fields, const RegionalFormats& formats) {
   return ParseRecordDateTime(fields[0], formats).has_value() && ParseRecordInteger(fields[2]).has_value();
@@ -49,6 +50,18 @@ void SessionDatabase::UpdateDB(const SessionRecord& record) {
   ReadDatabase(lines.size());
 }
 
+void SessionDatabase::AppendRecords(const std::vector<SessionRecord>& records) {
+  if (records.empty()) return;
+  const size_t from = lines.size() + 1;
+  for (const SessionRecord& record : records) lines.push_back(BuildRecordLine(record, formats));
+  ReadDatabase(from);
+}
+
+void SessionDatabase::Clear() {
+  lines.clear();
+  table.Clear();
+}
+
 void SessionDatabase::TestSize() {
   if (lines.size() > kSizeWarningLimit)
     ui.ShowSizeWarning(
@@ -57,13 +70,18 @@ void SessionDatabase::TestSize() {
         kSizeWarningHelpContext);
 }
 
-Currency SessionDatabase::SumCost() const {
-  if (totals.UnreadableCosts() > 0)
-    for (size_t k = 1; k <= table.Count(); ++k) {
-      const std::string& field = table.Row(k)[4];
-      if (!Currency::Parse(field)) throw ConversionError(field);
-    }
-  return totals.Cost();
+std::optional<std::string> SessionDatabase::UnreadableCostToTell() {
+  if (totals.UnreadableCosts() == 0) {
+    unreadableCostTold = false;
+    return std::nullopt;
+  }
+  if (unreadableCostTold) return std::nullopt;
+  unreadableCostTold = true;
+  for (size_t k = 1; k <= table.Count(); ++k) {
+    const std::string& field = table.Row(k)[4];
+    if (!ReadRecordCost(field)) return UnreadableCostText(field);
+  }
+  return std::nullopt;
 }
 
 void SessionDatabase::DeleteRows(const std::vector<size_t>& rows) {

@@ -3,7 +3,7 @@
 // in the program folder, saved copies, the size warning, the totals and the recovery from a
 // file that cannot be listed. Messages go to the window through DatabaseUi.
 #include <cstdint>
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,11 +27,8 @@ class DatabaseUi {
   virtual void ShowSizeWarning(const std::string& text, int helpContext) = 0;  // OK and Help
 };
 
-// A cost field the standard currency conversion cannot read.
-class ConversionError : public std::runtime_error {
- public:
-  explicit ConversionError(const std::string& field);
-};
+// The message for a cost field that does not read (ReadRecordCost).
+std::string UnreadableCostText(const std::string& field);
 
 // Field 1 reads as a date-time and field 3 as a whole number.
 bool IsListable(const RecordFields& fields, const RegionalFormats& formats);
@@ -49,11 +46,15 @@ class SessionDatabase {
   void LoadDatabase(const std::string& name);
   void ReadDatabase(size_t from);  // parses from..count, then TestSize
   void UpdateDB(const SessionRecord& record);  // appends the line and parses it
+  // Appends the sessions in order and parses them, with one size check.
+  void AppendRecords(const std::vector<SessionRecord>& records);
   void InsertDB() {}
   void TestSize();
-  // The kept totals. SumCost throws ConversionError naming the first cost field, in record
-  // order, that the standard conversion cannot read.
-  Currency SumCost() const;
+  // The kept totals. A cost that does not read counts nothing, in the totals as in the periods.
+  Currency SumCost() const { return totals.Cost(); }
+  // The message for the first cost, in record order, that does not read, once: when the log
+  // has come to hold such costs since it last held none.
+  std::optional<std::string> UnreadableCostToTell();
   int64_t SumSeconds() const { return totals.Seconds(); }
   // The observer hears of every parsed record now held, then of each one added or removed
   // (loads, appends, deletes, recovery), as the log's own totals do.
@@ -62,7 +63,7 @@ class SessionDatabase {
   const PeriodTotals& Periods() const { return periods; }
   void SetBillingDay(int day) { periods.SetBillingDay(day, table); }
 
-  void Clear() { lines.clear(); }
+  void Clear();  // no records, no rows, zero totals
   // Deletes the lines of the given 0-based row indexes (each as the list had it) and their
   // parsed rows, then runs the size check as every parse does.
   void DeleteRows(const std::vector<size_t>& rows);
@@ -93,6 +94,7 @@ class SessionDatabase {
   // The working file's content is known (read, created or replaced by us); until then it is
   // never overwritten.
   bool workingFileKnown = false;
+  bool unreadableCostTold = false;
 };
 
 }  // namespace lt

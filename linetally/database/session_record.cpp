@@ -95,6 +95,15 @@ std::optional<int32_t> ParseRecordInteger(std::string_view text) {
   return int32_t(value);
 }
 
+std::optional<Currency> ReadRecordCost(std::string_view field) {
+  return Currency::Parse(field, Currency::Rounding::ToOdd);
+}
+
+std::string RecordCostText(std::string_view field) {
+  const auto cost = ReadRecordCost(field);
+  return cost ? cost->ToFixed(2) : std::string(field);
+}
+
 std::string BuildRecordLine(const SessionRecord& r, const RegionalFormats& f) {
   std::string service = r.service.empty() ? kDebugSessionName : r.service;
   for (char& c : service)

@@ -30,6 +30,16 @@ std::optional<CivilDateTime> ParseRecordDateTime(std::string_view text, const Re
 // The whole-number reading of the seconds field: blanks, an optional sign, digits, 32 bits.
 std::optional<int32_t> ParseRecordInteger(std::string_view text);
 
+// The one reading of a stored cost (field 5), for the list, the totals, the summary and the
+// recovery alike: the standard currency conversion ("." as the point), with a cost of more than
+// four decimals (a log edited by hand) rounded to odd, so that every money text, rounded from
+// it halves to even, shows what the stored text rounds to. Nothing when the field does not read.
+std::optional<Currency> ReadRecordCost(std::string_view field);
+// The Cost column's text: the cost as read, with two decimals by the rule of every money text
+// (halves to even), so the row shows the figure the totals add. A cost that does not read is
+// shown as it is stored, so the user can find the record that the message named.
+std::string RecordCostText(std::string_view field);
+
 std::string BuildRecordLine(const SessionRecord& record, const RegionalFormats& formats);
 
 }  // namespace lt

@@ -92,7 +92,7 @@ void SessionMonitor::KeepSessionIfDue(bool secondCounted) {
   if (keepTried && !(secondCounted && onlineSeconds % 60 == 0)) return;
   keepTried = true;
   endTime = clock.Now();  // the session so far
-  if (view.KeepSession(Record())) kept = true;
+  view.KeepSession(Record());
 }
 
 void SessionMonitor::EndSession() {
@@ -135,8 +135,8 @@ void SessionMonitor::FinishUp() {
   onlineSeconds = 0;
   callCost = Currency();
   costState.accumulatedCost = 0;
-  if (kept) view.DropKeptSession();
-  kept = keepTried = false;
+  view.DropKeptSession();
+  keepTried = false;
   view.ResetSessionDisplay();
   view.ShowTrayFrame(kTrayFrameIdle);
   ending = false;

@@ -24,10 +24,11 @@ class MonitorView : public CostDisplay {
   virtual void UpdateStatusBar() = 0;
   // Appends the finished session to the log, adds its row and saves the working file.
   virtual void LogSession(const SessionRecord& record) = 0;
-  // Keeps the session so far against a crash; false when it is not kept (tried again a minute
-  // later).
-  virtual bool KeepSession(const SessionRecord& soFar) = 0;
-  // The session has ended, logged or not: the kept copy goes.
+  // Keeps the session so far against a crash (the journal beside the log; a copy that could not
+  // be written is written again a minute later).
+  virtual void KeepSession(const SessionRecord& soFar) = 0;
+  // The session has ended, logged or not: a kept copy of it in progress goes. The journal knows
+  // whether there is one.
   virtual void DropKeptSession() = 0;
   // The window's part of the reset after a session: gauge position 0, empty price label,
   // total cost recomputed, status bar refreshed.
@@ -86,7 +87,7 @@ class SessionMonitor {
   std::string entryName, statusText;
   bool debugMode = false, sessionActive = false, linkUp = false, ending = false;
   bool connectionNote = false;
-  bool keepTried = false, kept = false;  // for the session in progress
+  bool keepTried = false;  // the session in progress was first kept: then once a minute
   int32_t onlineSeconds = 0;
   Currency callCost;
   CivilDateTime startTime, endTime;

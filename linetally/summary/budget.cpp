@@ -1,5 +1,6 @@
 #include "linetally/summary/budget.h"
 
+#include "linetally/base/stored_fields.h"
 #include "linetally/monitor/status_texts.h"
 #include "linetally/tariffs/amount.h"
 
@@ -30,34 +31,15 @@ std::optional<std::optional<Currency>> ReadBudget(const std::string& text) {
 
 BudgetSettings ReadBudgetSettings(Registry& registry, const std::function<void(const std::string&)>& report) {
   BudgetSettings settings;
-  std::string problems;
-  auto note = [&](const std::string& text) { problems += (problems.empty() ? "" : "\r") + text; };
-  auto read = [&](const char* name) -> std::optional<std::string> {
-    if (!registry.ValueExists(name)) return std::nullopt;
-    try {
-      return registry.ReadString(name);
-    } catch (const RegistryError& error) {
-      note(error.what());
-      return std::nullopt;
-    }
-  };
-  if (auto text = read(kBillingDayValue)) {
-    if (auto day = ReadDay(*text))
-      settings.billingDay = *day;
-    else
-      note("The billing day '" + *text + "' is not a day from 1 to 28.");
-  }
-  if (auto text = read(kBudgetValue)) {
-    if (auto budget = ReadBudget(*text)) {
-      settings.budget = *budget;
-      settings.budgetText = *text;
-    } else {
-      note("The budget '" + *text + "' is not an amount.");
-    }
-  }
-  if (!problems.empty())
-    report(problems + "\rThe billing periods start on day " + std::to_string(settings.billingDay) +
-           (settings.budget ? "." : " and no budget is set."));
+  FieldReader reader(registry);
+  reader.Parsed(kBillingDayValue, kDayField, settings.billingDay, ReadDay);
+  auto budgetText = [](const std::string& text) { return ReadBudget(text) ? std::optional(text) : std::nullopt; };
+  if (reader.Parsed(kBudgetValue, kBudgetField, settings.budgetText, budgetText))
+    settings.budget = *ReadBudget(settings.budgetText);
+  if (!reader.AllRead())
+    report(reader.Message("The stored monthly summary settings have",
+                          "The billing periods start on day " + std::to_string(settings.billingDay) +
+                              (settings.budget ? "." : " and no budget is set.")));
   return settings;
 }
 

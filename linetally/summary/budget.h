@@ -22,7 +22,7 @@ struct BudgetSettings {
 };
 
 // Both values from the current key. A value of the wrong type or with text that does not read
-// counts as missing; what was wrong goes to `report` as one message. Nothing is written.
+// counts as missing; the fields go to `report` in one message. Nothing is written.
 BudgetSettings ReadBudgetSettings(Registry& registry, const std::function<void(const std::string&)>& report);
 void WriteBudgetSettings(Registry& registry, const BudgetSettings& settings);
 

@@ -86,7 +86,7 @@ std::string TimeMask::DisplayText() const {
 }
 
 void TimeMask::SetText(const std::string& value) {
-  text = "  :  ";
+  text = kEmptyTime;
   for (int i = 0; i < kLength && i < static_cast<int>(value.size()); ++i)
     if (i != kSeparator && IsDigit(value[i])) text[i] = value[i];
   saved = text;
@@ -211,6 +211,13 @@ ServiceForm FormOf(const TelecomService& s) {
   form.after = FractionToTimeText(s.After);
   form.before = FractionToTimeText(s.Before);
   form.connections = s.Connections;
+  return form;
+}
+
+ServiceForm FormOf(const StoredService& stored) {
+  ServiceForm form = FormOf(stored.service);
+  if (stored.Unreadable(&TelecomService::After)) form.after = kEmptyTime;
+  if (stored.Unreadable(&TelecomService::Before)) form.before = kEmptyTime;
   return form;
 }
 

@@ -5,11 +5,13 @@
 #include <optional>
 #include <string>
 
+#include "linetally/tariffs/service_store.h"
 #include "linetally/tariffs/telecom_service.h"
 
 namespace lt {
 
 inline constexpr char kBackspace = '\b';
+inline constexpr const char* kEmptyTime = "  :  ";  // the time field with nothing in it
 
 // A digit or backspace passes; "." passes while the text holds none (the selection is not
 // looked at); everything else is dropped.
@@ -52,7 +54,7 @@ class TimeMask {
   void Revert();          // back to the text the field had when it took the focus
 
  private:
-  std::string text = "  :  ", saved = "  :  ";
+  std::string text = kEmptyTime, saved = kEmptyTime;
   int caret = 0;
   bool modified = false;
 };
@@ -62,7 +64,7 @@ struct ServiceForm {
   std::string cost = "0.000", minCharge = "0.000", connCharge = "0.000", discount = "0.000";
   bool minChargeOn = false, connChargeOn = false, discountOn = false;
   bool mon = false, tue = false, wed = false, thu = false, fri = false, sat = false, sun = false;
-  std::string after = "  :  ", before = "  :  ";
+  std::string after = kEmptyTime, before = kEmptyTime;
   std::string connections;
 };
 
@@ -73,5 +75,7 @@ struct FormCheck {
 };
 FormCheck CheckForm(const ServiceForm& form, const std::string& name);
 ServiceForm FormOf(const TelecomService& service);
+// The same, with a time that did not read shown as the empty time.
+ServiceForm FormOf(const StoredService& stored);
 
 }  // namespace lt

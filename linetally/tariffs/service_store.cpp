@@ -1,11 +1,38 @@
 #include "linetally/tariffs/service_store.h"
 
+#include <algorithm>
+
+#include "linetally/base/stored_fields.h"
+
 namespace lt {
 namespace {
 
+using S = TelecomService;
+
+// In the order the dialog shows and writes them.
+const ServiceField kServiceFields[] = {
+    {"editCost", "Cost per minute", &S::Cost},
+    {"checkMinCharge", "Minimum call charge", &S::MinChargeOn},
+    {"editMinCharge", "Minimum call charge", &S::MinCharge},
+    {"checkDiscount", "Apply discount to calls", &S::DiscountOn},
+    {"editDiscount", "Apply discount to calls", &S::Discount},
+    {"checkConnCharge", "Connection charge", &S::ConnChargeOn},
+    {"editConnCharge", "Connection charge", &S::ConnCharge},
+    {"checkMon", "Mon", &S::Mon},
+    {"checkTue", "Tue", &S::Tue},
+    {"checkWed", "Wed", &S::Wed},
+    {"checkThu", "Thu", &S::Thu},
+    {"checkFri", "Fri", &S::Fri},
+    {"checkSat", "Sat", &S::Sat},
+    {"checkSun", "Sun", &S::Sun},
+    {"editAfter", "Valid after", &S::After},
+    {"editBefore", "Valid before", &S::Before},
+    {"editConnections", "Connections", &S::Connections},  // missing: every connection
+};
+
 std::string ServicePath(const std::string& name) { return std::string(kProgramKey) + "\\" + name; }
 
-// Closes the registry's current key however the reading ends.
+// Closes the registry's current key however the reading or writing ends.
 class KeyCloser {
  public:
   explicit KeyCloser(Registry& registry) : registry(registry) {}
@@ -17,16 +44,23 @@ class KeyCloser {
   Registry& registry;
 };
 
-void ReadDays(Registry& registry, TelecomService& s, DayReadOrder order) {
-  if (order == DayReadOrder::SundayFirst) s.Sun = registry.ReadBool("checkSun");
-  s.Mon = registry.ReadBool("checkMon");
-  s.Tue = registry.ReadBool("checkTue");
-  s.Wed = registry.ReadBool("checkWed");
-  s.Thu = registry.ReadBool("checkThu");
-  s.Fri = registry.ReadBool("checkFri");
-  s.Sat = registry.ReadBool("checkSat");
-  if (order == DayReadOrder::MondayFirst) s.Sun = registry.ReadBool("checkSun");
-}
+struct ReadInto {
+  FieldReader& reader;
+  const ServiceField& field;
+  S& service;
+  bool operator()(std::string S::*member) const { return reader.Text(field.value, field.label, service.*member); }
+  bool operator()(bool S::*member) const { return reader.Flag(field.value, field.label, service.*member); }
+  bool operator()(double S::*member) const { return reader.Time(field.value, field.label, service.*member); }
+};
+
+struct WriteFrom {
+  Registry& registry;
+  const char* value;
+  const S& service;
+  void operator()(std::string S::*member) const { registry.WriteString(value, service.*member); }
+  void operator()(bool S::*member) const { registry.WriteBool(value, service.*member); }
+  void operator()(double S::*member) const { registry.WriteTime(value, service.*member); }
+};
 
 }  // namespace
 
@@ -38,61 +72,47 @@ std::string BuildDays(const TelecomService& s) {
   return days;
 }
 
-TelecomService ReadService(Registry& registry, const std::string& name, DayReadOrder order) {
-  TelecomService s;
-  s.Name = name;
-  // With the key gone no key is open, and the first read fails naming its value.
+bool StoredService::Unreadable(const ServiceMember& member) const {
+  return std::find(unreadable.begin(), unreadable.end(), member) != unreadable.end();
+}
+
+StoredService ReadService(Registry& registry, const std::string& name) {
+  StoredService stored;
+  stored.service.Name = name;
+  // With the key gone no key is open, and every value reads as missing.
   if (!registry.OpenKey(ServicePath(name), false)) registry.CloseKey();
   KeyCloser closer(registry);
-  s.Cost = registry.ReadString("editCost");
-  s.MinChargeOn = registry.ReadBool("checkMinCharge");
-  s.MinCharge = registry.ReadString("editMinCharge");
-  s.DiscountOn = registry.ReadBool("checkDiscount");
-  s.Discount = registry.ReadString("editDiscount");
-  s.ConnChargeOn = registry.ReadBool("checkConnCharge");
-  s.ConnCharge = registry.ReadString("editConnCharge");
-  ReadDays(registry, s, order);
-  s.Days = BuildDays(s);
-  s.After = registry.ReadTime("editAfter");
-  s.Before = registry.ReadTime("editBefore");
-  s.Connections = registry.ReadString("editConnections");  // missing: every connection
-  return s;
+  FieldReader reader(registry);
+  for (const ServiceField& field : kServiceFields)
+    if (!std::visit(ReadInto{reader, field, stored.service}, field.member))
+      stored.unreadable.push_back(field.member);
+  stored.service.Days = BuildDays(stored.service);
+  stored.labels = reader.Labels();
+  return stored;
 }
 
 void WriteService(Registry& registry, const std::string& name, const TelecomService& s) {
   if (!registry.OpenKey(ServicePath(name), true)) registry.CloseKey();  // the first write fails
   KeyCloser closer(registry);
-  registry.WriteString("editCost", s.Cost);
-  registry.WriteBool("checkMinCharge", s.MinChargeOn);
-  registry.WriteString("editMinCharge", s.MinCharge);
-  registry.WriteBool("checkDiscount", s.DiscountOn);
-  registry.WriteString("editDiscount", s.Discount);
-  registry.WriteBool("checkConnCharge", s.ConnChargeOn);
-  registry.WriteString("editConnCharge", s.ConnCharge);
-  registry.WriteBool("checkMon", s.Mon);
-  registry.WriteBool("checkTue", s.Tue);
-  registry.WriteBool("checkWed", s.Wed);
-  registry.WriteBool("checkThu", s.Thu);
-  registry.WriteBool("checkFri", s.Fri);
-  registry.WriteBool("checkSat", s.Sat);
-  registry.WriteBool("checkSun", s.Sun);
-  registry.WriteTime("editAfter", s.After);
-  registry.WriteTime("editBefore", s.Before);
-  registry.WriteString("editConnections", s.Connections);
+  for (const ServiceField& field : kServiceFields) std::visit(WriteFrom{registry, field.value, s}, field.member);
 }
 
-void LoadServiceTable(Registry& registry, ServiceTable& table,
-                      const std::function<void(const std::string&)>& reportError) {
+std::string UnreadableServiceMessage(const StoredService& stored, const std::string& advice) {
+  return UnreadableValuesMessage("The stored service '" + stored.service.Name + "' has", stored.labels, advice);
+}
+
+void LoadServiceTable(Registry& registry, ServiceTable& table, std::set<std::string>& reported,
+                      const std::function<void(const std::string&)>& report) {
   table.Clear();
   std::vector<std::string> names;
   if (registry.OpenKey(kProgramKey, false)) names = registry.GetKeyNames();
   registry.CloseKey();
   for (const std::string& name : names) {
-    try {
-      table.Add(ReadService(registry, name, DayReadOrder::SundayFirst));
-    } catch (const RegistryError& error) {
-      reportError(error.what());
-    }
+    StoredService stored = ReadService(registry, name);
+    if (stored.Reads())
+      table.Add(std::move(stored.service));
+    else if (reported.insert(name).second)
+      report(UnreadableServiceMessage(stored, "Calls are not priced by it until it is repaired in Telecom Preferences."));
   }
 }
 

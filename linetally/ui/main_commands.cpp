@@ -99,20 +99,22 @@ void TfrmMain::New1Click() {
     ShowStandardError(Handle(), "Current database is already empty.");
     return;
   }
+  // A session that ends while the question is up is not among the records the user agreed to lose.
+  const auto mark = log.MarkNow();
   if (!Confirm(Handle(), kLoseRecords)) return;
-  database.Clear();
-  SettleCheckpoint([this] { checkpoint.Edited(database.Lines()); });
-  database.ReadDatabase(1);
+  log.New(mark);
   UpdateListBox(1, true);
 }
 
 void TfrmMain::Open1Click() {
+  // A session that ends while the question or the dialog is up follows the opened records.
+  const auto mark = log.MarkNow();
   if (database.Count() > 0 && !Confirm(Handle(), kLoseRecords)) return;
   const std::string name = AskFileName(Handle(), false);
   if (name.empty()) return;
-  database.LoadDatabase(name);
-  database.ReadDatabase(1);
+  log.Open(mark, name);
   UpdateListBox(1, true);
+  log.Opened(name);
 }
 
 void TfrmMain::SaveAs1Click() {

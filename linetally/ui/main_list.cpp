@@ -27,20 +27,14 @@ std::string CellText(const ListRow& row, int column) {
 }  // namespace
 
 void TfrmMain::UpdateListBox(size_t from, bool save) {
-  if (from <= 1) {
-    from = 1;
-    ClearList();
-  }
+  if (from <= 1) ClearList();
   // Rows are built when painted; each new record is checked here, so every row shown can be.
-  const RecordTable& table = database.Table();
-  for (size_t i = from; i <= table.Count(); ++i)
-    if (!listRows.Listable(table.Row(i))) {
-      ListView_SetItemCountEx(listView1, int(i - 1), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
-      const bool saveAfter = database.DoException();
-      UpdateListBox(1, saveAfter);
-      return;
-    }
-  ListRecords(save);
+  // The rows before a record that cannot be listed stay on show while the recovery tells why.
+  const size_t refill = log.Refresh(from, save, [this](size_t listed) {
+    ListView_SetItemCountEx(listView1, int(listed), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+  });
+  if (refill <= 1) ClearList();  // after a recovery, or records put in front: all anew
+  ListRecords();
 }
 
 void TfrmMain::ClearList() {
@@ -49,35 +43,20 @@ void TfrmMain::ClearList() {
   listSelection.Clear();
 }
 
-void TfrmMain::ListRecords(bool save) {
-  const size_t count = database.Table().Count();
-  if (save && database.SaveWorkingFile()) SettleCheckpoint([this] { checkpoint.Saved(database.Lines()); });
-  if (database.Table().Count() != count) {
-    // The first save after a failed start-up put the file's records in front: list them all.
-    UpdateListBox(1, false);
-    return;
-  }
-  ListView_SetItemCountEx(listView1, int(count), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+void TfrmMain::ListRecords() {
+  ListView_SetItemCountEx(listView1, int(database.Table().Count()), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
   RefreshSummary();
-  try {
-    totalCost = database.SumCost();
-  } catch (const ConversionError& error) {
-    // The total keeps its value; the caller (a session being logged) still finishes.
-    ShowStandardError(Handle(), error.what());
-    return;
-  }
+  totalCost = database.SumCost();
   UpdateStatusBar();
+  // A cost that does not read counts nothing anywhere; the user hears of it once.
+  if (auto text = database.UnreadableCostToTell()) ShowStandardError(Handle(), *text);
 }
 
 void TfrmMain::ListView1GetDispInfo(LVITEMA& item) {
   std::optional<ListRow> row;
   const RecordTable& table = database.Table();
   // While a message box of a refresh is open the list may be longer than the records.
-  if (item.iItem >= 0 && size_t(item.iItem) < table.Count()) try {
-      row = listRows.Build(table, size_t(item.iItem) + 1);
-    } catch (const std::exception&) {
-      // a record not checked yet, met during a refresh: its own check ends the program
-    }
+  if (item.iItem >= 0 && size_t(item.iItem) < table.Count()) row = listRows.Build(table, size_t(item.iItem) + 1);
   if (item.mask & LVIF_STATE) {
     item.stateMask = LVIS_STATEIMAGEMASK;
     item.state = row && row->hasNote ? INDEXTOSTATEIMAGEMASK(kNoteImage + 1) : 0;  // the mask counts from 1
@@ -169,11 +148,11 @@ void TfrmMain::Delete1Click() {
 void TfrmMain::DoDelete(const std::vector<int>& selectedRows) {
   // A session appended while the question was open only adds a row at the end, so the indexes
   // still name the same records.
-  database.DeleteRows(std::vector<size_t>(selectedRows.begin(), selectedRows.end()));
-  SettleCheckpoint([this] { checkpoint.Edited(database.Lines()); });
-  // The rows left were all checked when they were listed.
+  log.Delete(std::vector<size_t>(selectedRows.begin(), selectedRows.end()));
+  // The rows left were all checked when they were listed: only the save is left to do.
   ClearList();
-  ListRecords(true);
+  log.Refresh(database.Count() + 1, true);
+  ListRecords();
 }
 
 }  // namespace lt

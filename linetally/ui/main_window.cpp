@@ -29,8 +29,9 @@ TfrmMain::TfrmMain(HWND applicationWindow)
     : applicationWindow(applicationWindow),
       formats(ReadSystemFormats()),
       database(files, *this, formats, ProgramFolder()),
-      checkpoint(files, formats, ProgramFolder()),
-      listRows(formats, StrToAmount, [](const std::string& cost) { return AmountText(cost, 2); }),
+      journal(files, formats, ProgramFolder()),
+      log(database, journal, *this, formats),
+      listRows(formats),
       costStep(std::make_unique<TariffCostStep>(services, clock)),
       monitor(ras, clock, *costStep, *this) {}
 
@@ -117,6 +118,7 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TfrmMain::FormCreate() {
+  log.OpenJournal();  // what the last run left, before any session can be kept over it
   std::setlocale(LC_NUMERIC, "C");  // "." is the decimal point of every number text
   helpFile = ProgramFolder() + "Lnt.hlp";
   RECT panel{};
@@ -133,7 +135,8 @@ void TfrmMain::FormCreate() {
   SetText(label2, "");
   WriteMissingPreferenceDefaults(key);
   // Start-up always shows the window and asks for no note; the dialog sets both when confirmed.
-  preferences = ReadPreferences(key);
+  std::string unreadablePreferences;
+  preferences = ReadPreferences(key, [&](const std::string& text) { unreadablePreferences = text; });
   monitor.SetConnectionNote(false);
 
   if (!preferences.startMinimised) {
@@ -146,17 +149,15 @@ void TfrmMain::FormCreate() {
   }
   key.CloseKey();
   UpdateStatusBar();
+  if (!unreadablePreferences.empty()) ShowWarning(Handle(), unreadablePreferences);
 
   ReadBudget();
-  database.LoadDatabase(database.WorkingFile());
-  database.ReadDatabase(1);
-  UpdateListBox(1, false);
-  DoRegistry();
-  RecoverSession();
+  LoadAndRecover();
 }
 
 void TfrmMain::DoRegistry() {
-  LoadServiceTable(registry, services, [this](const std::string& error) { ShowError(error); });
+  LoadServiceTable(registry, services, unreadableServicesTold,
+                   [this](const std::string& text) { ShowWarning(Handle(), text); });
 }
 
 void TfrmMain::OnHandlerError(const std::exception& error) {
@@ -171,9 +172,8 @@ void TfrmMain::AmountFailure() {
   amountFailed = true;
   KillTimer(Handle(), IDT_TIMER1);
   // Straight to the file on disk: the records in memory may be a copy that was never checked.
-  // The kept copy stays when the append fails: the next start logs it.
-  if (auto record = monitor.EndForFailure())
-    if (database.AppendToWorkingFile(*record)) DropKeptSession();
+  // The journal keeps it when the append fails: the next start logs it.
+  if (auto record = monitor.EndForFailure()) log.AppendForFailure(*record);
   ShowStandardError(Handle(), kAmountFailureText);
   PostQuitMessage(1);
 }
@@ -193,8 +193,7 @@ void TfrmMain::UpdateStatusBar() {
 void TfrmMain::LogSession(const SessionRecord& record) {
   const PeriodIndex period = PeriodOf(record.start, budget.billingDay);
   const Currency before = database.Periods().Of(period).cost;
-  database.UpdateDB(record);
-  WriteCheckpoint([&] { checkpoint.Finish(record); });
+  log.Log(record);
   UpdateListBox(database.Count(), true);
   WarnOverBudget(period, before);
 }

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,9 @@
 #include "linetally/base/system_win32.h"
 #include "linetally/database/file_store_win32.h"
 #include "linetally/database/list_rows.h"
-#include "linetally/database/session_checkpoint.h"
 #include "linetally/database/session_database.h"
+#include "linetally/database/session_journal.h"
+#include "linetally/database/session_log.h"
 #include "linetally/monitor/remote_access_win32.h"
 #include "linetally/monitor/session_monitor.h"
 #include "linetally/tariffs/call_cost.h"
@@ -49,7 +51,7 @@ class TfrmMain : public Window,
   void SetStatusText(const std::string& text) override;
   void UpdateStatusBar() override;
   void LogSession(const SessionRecord& record) override;
-  bool KeepSession(const SessionRecord& soFar) override;
+  void KeepSession(const SessionRecord& soFar) override;
   void DropKeptSession() override;
   void ResetSessionDisplay() override;
   void SetDebugCaptions(bool debugging) override;
@@ -114,12 +116,9 @@ class TfrmMain : public Window,
   void FormCreate();
   void CreatePreferenceDialogs();  // frmOptions, then frmApplication
   void FormDestroy();
-  // Logs the session a stopped run left behind, then lets the monitor keep sessions.
-  void RecoverSession();
-  // A write of the checkpoint; false when it failed, which is told once a run.
-  bool WriteCheckpoint(const std::function<void()>& write);
-  // A step that may remove the checkpoint; a failure is told, as the next start logs it again.
-  void SettleCheckpoint(const std::function<void()>& settle);
+  // The working file loaded and listed with the sessions a stopped run did not save, then the
+  // telecom services; one box tells of those sessions.
+  void LoadAndRecover();
   // An amount that does not convert ends the program, after adding an active session to the
   // working file.
   void AmountFailure();
@@ -138,8 +137,8 @@ class TfrmMain : public Window,
   void ShowExtraInfo(int row);
   std::vector<int> SelectedRows() const;
   void ClearList();  // no rows, nothing selected
-  // Shows every record (all checked), saves the working file when asked, refreshes the totals.
-  void ListRecords(bool save);
+  // Shows every record (all checked) and refreshes the totals and the summary.
+  void ListRecords();
   void ListView1GetDispInfo(LVITEMA& item);  // a row's texts, built when the list paints it
   // The billing day and budget from the registry, before the log is loaded.
   void ReadBudget();
@@ -154,13 +153,14 @@ class TfrmMain : public Window,
   RegionalFormats formats;
   Win32FileStore files;
   SessionDatabase database;
-  SessionCheckpoint checkpoint;
-  bool keepingSessions = false, keepFailureShown = false;
+  SessionJournal journal;  // beside the log: what has not reached the disk
+  SessionLog log;          // the steps over both
   ListRowBuilder listRows;
   Win32RemoteAccess ras;
   SystemClock clock;
   Win32Registry registry;
   ServiceTable services;
+  std::set<std::string> unreadableServicesTold;  // once a run each
   std::unique_ptr<CostStep> costStep;
   SessionMonitor monitor;
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "linetally/resources/preferences_ids.h"
 #include "linetally/tariffs/service_store.h"
 #include "linetally/ui/amount_edit.h"
@@ -13,6 +15,7 @@ namespace {
 
 constexpr int kWidth = 435, kHeight = 352, kHelpContext = 2050;
 constexpr int kNameLength = 255;
+constexpr UINT kShowUnreadable = WM_APP + 3;
 
 }  // namespace
 
@@ -133,6 +136,11 @@ LRESULT TfrmOptions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ShowPage(int(SendMessageA(PageControl1, TCM_GETCURSEL, 0, 0)));
     return 0;
   }
+  if (message == kShowUnreadable) {
+    const std::string text = std::exchange(unreadableMessage, "");
+    if (!text.empty()) ShowWarning(Handle(), text);
+    return 0;
+  }
   return ModalForm::HandleMessage(message, wParam, lParam);
 }
 
@@ -228,8 +236,14 @@ void TfrmOptions::ShowForm(const ServiceForm& form) {
   FollowCheckBoxes();
 }
 
+// A service that does not read whole still shows; the box that names what is missing comes
+// once the dialog is on screen.
 void TfrmOptions::ReadFromRegistry(const std::string& name) {
-  ShowForm(FormOf(ReadService(host.AppRegistry(), name, DayReadOrder::MondayFirst)));
+  const StoredService stored = ReadService(host.AppRegistry(), name);
+  ShowForm(FormOf(stored));
+  if (stored.Reads()) return;
+  unreadableMessage = UnreadableServiceMessage(stored, "Save to repair, or Delete.");
+  PostMessageA(Handle(), kShowUnreadable, 0, 0);
 }
 
 // Checks the whole form first, so a refused save writes nothing at all.

@@ -44,6 +44,7 @@ class TfrmOptions : public ModalForm {
 
   PreferencesHost& host;
   std::string SaveName;
+  std::string unreadableMessage;  // of the service just shown, waiting for the dialog to show
   bool reload = false;
 
   HWND PageControl1 = nullptr, TabSheet1 = nullptr, TabSheet2 = nullptr;

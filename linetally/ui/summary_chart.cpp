@@ -69,9 +69,7 @@ void SummaryChart::Paint(HDC dc, const RECT& area) const {
   const RECT plot{kLeftMargin, kTopMargin, area.right - kRightMargin, area.bottom - kBottomMargin};
   const int height = plot.bottom - plot.top;
   const Currency top = ChartTop(bars, budget);
-  auto yOf = [&](Currency amount) {
-    return plot.bottom - int(amount.Raw() * height / std::max<int64_t>(top.Raw(), 1));
-  };
+  auto yOf = [&](Currency amount) { return plot.bottom - ChartHeightOf(amount, top, height); };
 
   GdiPen axisPen(CreatePen(PS_SOLID, 1, kAxisColour));
   {

@@ -1,14 +1,13 @@
 // The session log's readers on a whole file text, in three regional formats: the file splitter,
 // the record line and its dates and whole numbers, the list's rows, the kept totals and the
-// checkpoint. Whatever a reader takes must write back to what it read.
+// journal's lines. Whatever a reader takes must write back to what it read.
 #include <optional>
 
 #include "linetally/database/list_rows.h"
 #include "linetally/database/record_table.h"
 #include "linetally/database/running_totals.h"
-#include "linetally/database/session_checkpoint.h"
 #include "linetally/database/session_database.h"
-#include "linetally/tariffs/amount.h"
+#include "linetally/database/session_journal.h"
 #include "tests/fuzz/fuzz_support.h"
 
 using namespace lt;
@@ -23,12 +22,12 @@ void CheckLine(const std::string& line, const RegionalFormats& formats) {
             "a date that does not read back as written");
   if (auto seconds = ParseRecordInteger(fields[2]))
     Require(ParseRecordInteger(std::to_string(*seconds)) == seconds, "a whole number that does not read back");
-  if (auto record = ParseCheckpoint(line, formats)) {
+  if (auto record = ParseJournalLine(line, formats)) {
     const std::string written = BuildRecordLine(*record, formats);
-    const auto again = ParseCheckpoint(written, formats);
+    const auto again = ParseJournalLine(written, formats);
     Require(again && BuildRecordLine(*again, formats) == written, "a recovered record that does not read back");
     Require(IsListable(SplitRecordLine(written), formats), "a recovered record that cannot be listed");
-    Require(TryStrToAmount(SplitRecordLine(written)[4]).has_value(), "a recovered cost the list cannot read");
+    Require(ReadRecordCost(SplitRecordLine(written)[4]) == record->cost, "a recovered cost that does not read back");
   }
 }
 
@@ -49,9 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     table.Watch(totals);
     RecordLines kept = lines;
     table.Parse(kept, 1);
-    const ListRowBuilder rows(
-        f, [](const std::string& t) { return TryStrToAmount(t).value_or(0); },
-        [](const std::string& t) { return TryStrToAmount(t) ? AmountText(t, 2) : std::string(); });
+    const ListRowBuilder rows(f);
     for (size_t k = 1; k <= table.Count(); ++k)
       Require(rows.Build(table, k).has_value() == rows.Listable(table.Row(k)), "a row listed unlike its check");
     // A delete and an append, as the window makes them; the kept totals follow.
@@ -65,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t unreadable = 0;
     for (size_t k = 1; k <= table.Count(); ++k) {
       seconds += ParseRecordInteger(table.Row(k)[2]).value_or(0);
-      unreadable += !Currency::Parse(table.Row(k)[4]);
+      unreadable += !ReadRecordCost(table.Row(k)[4]);
     }
     Require(totals.Seconds() == seconds, "kept seconds unlike the records' sum");
     Require(totals.UnreadableCosts() == unreadable, "kept unreadable costs miscounted");

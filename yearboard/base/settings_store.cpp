@@ -4,22 +4,33 @@
 
 namespace yb {
 
-namespace {
-std::string FoldCase(const std::string& text) { return AsciiCase().Fold(text); }
-}  // namespace
-
-std::optional<std::string> MemorySettingsStore::GetSetting(const std::string& application,
-                                                           const std::string& section,
-                                                           const std::string& key) {
-  const auto found = values.find({FoldCase(application), FoldCase(section), FoldCase(key)});
-  if (found == values.end()) return std::nullopt;
-  return found->second;
+std::optional<std::string> SettingsStore::GetSetting(const std::string& application, const std::string& section,
+                                                     const std::string& key) {
+  StoredSetting setting = ReadSetting(application, section, key);
+  if (setting.state != StoredSetting::State::Text) return std::nullopt;
+  return std::move(setting.text);
 }
 
-void MemorySettingsStore::SaveSetting(const std::string& application,
-                                      const std::string& section, const std::string& key,
-                                      const std::string& value) {
-  values[{FoldCase(application), FoldCase(section), FoldCase(key)}] = value;
+MemorySettingsStore::Key MemorySettingsStore::KeyOf(const std::string& application, const std::string& section,
+                                                    const std::string& key) const {
+  const TextCase& textCase = AsciiCase();
+  return {textCase.Fold(application), textCase.Fold(section), textCase.Fold(key)};
+}
+
+StoredSetting MemorySettingsStore::ReadSetting(const std::string& application, const std::string& section,
+                                               const std::string& key) {
+  const auto found = values.find(KeyOf(application, section, key));
+  return found == values.end() ? StoredSetting{} : found->second;
+}
+
+void MemorySettingsStore::SaveSetting(const std::string& application, const std::string& section,
+                                      const std::string& key, const std::string& value) {
+  values[KeyOf(application, section, key)] = {StoredSetting::State::Text, value};
+}
+
+void MemorySettingsStore::SaveUnreadable(const std::string& application, const std::string& section,
+                                         const std::string& key) {
+  values[KeyOf(application, section, key)] = {StoredSetting::State::Unreadable, ""};
 }
 
 }  // namespace yb

@@ -24,28 +24,27 @@ std::string KeyPath(const std::string& application, const std::string& section) 
 
 }  // namespace
 
-std::optional<std::string> RegistrySettingsStore::GetSetting(const std::string& application,
-                                                             const std::string& section,
-                                                             const std::string& key) {
+StoredSetting RegistrySettingsStore::ReadSetting(const std::string& application, const std::string& section,
+                                                 const std::string& key) {
   RegKey reg;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, KEY_READ,
-                    &reg.key) != ERROR_SUCCESS) {
-    return std::nullopt;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(application, section).c_str(), 0, KEY_READ, &reg.key) !=
+      ERROR_SUCCESS) {
+    return {};
   }
+  const StoredSetting unreadable{StoredSetting::State::Unreadable, ""};
   DWORD type = 0;
   DWORD size = 0;
-  if (RegQueryValueExA(reg.key, key.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-      (type != REG_SZ && type != REG_EXPAND_SZ)) {
-    return std::nullopt;
-  }
+  const LONG found = RegQueryValueExA(reg.key, key.c_str(), nullptr, &type, nullptr, &size);
+  if (found == ERROR_FILE_NOT_FOUND) return {};
+  if (found != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return unreadable;
   std::string value(size, '\0');
   if (size > 0 && RegQueryValueExA(reg.key, key.c_str(), nullptr, &type,
                                    reinterpret_cast<BYTE*>(value.data()), &size) != ERROR_SUCCESS) {
-    return std::nullopt;
+    return unreadable;
   }
   value.resize(size);
   while (!value.empty() && value.back() == '\0') value.pop_back();
-  return value;
+  return {StoredSetting::State::Text, value};
 }
 
 void RegistrySettingsStore::SaveSetting(const std::string& application,

@@ -22,10 +22,9 @@ std::string AnsiFromUtf8(const std::string& text);
 
 class RegistrySettingsStore : public SettingsStore {
  public:
-  // A value of another type than a string reads as no setting.
-  std::optional<std::string> GetSetting(const std::string& application,
-                                        const std::string& section,
-                                        const std::string& key) override;
+  // A value of another type than a string, or one the system refuses, reads as unreadable.
+  StoredSetting ReadSetting(const std::string& application, const std::string& section,
+                            const std::string& key) override;
   // Throws std::runtime_error when the key cannot be created or the value written.
   void SaveSetting(const std::string& application, const std::string& section,
                    const std::string& key, const std::string& value) override;

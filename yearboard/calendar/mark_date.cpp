@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "yearboard/model/day_categories.h"
+
 namespace yb {
 
 namespace {
@@ -10,6 +12,12 @@ namespace {
 OleDate DateOf(OleDate value) {
   const CivilDateTime parts = DecodeDateTime(value);
   return DateSerial(parts.year, parts.month, parts.day);
+}
+
+void File(cCell& cell, const AppointmentItem& item, const std::string& category) {
+  cell.Appointments.push_back(item);
+  auto& names = cell.CategoryNames;
+  if (std::find(names.begin(), names.end(), category) == names.end()) names.push_back(category);
 }
 
 }  // namespace
@@ -39,8 +47,9 @@ void MarkDate(YearPlanner& planner, const AppointmentItem& iobjAppointment, bool
     grid.SetRow(m);
     grid.SetCol(c);
     grid.SetCellBackColor(m, c, ColorForCategory(planner, category));
+    if (ibooNewItem) File(planner.CellAt(m, c), iobjAppointment, category);
+    PaintDayStripes(planner, m, c);
     grid.SetRedraw(true);
-    if (ibooNewItem) planner.CellAt(m, c).Appointments.push_back(iobjAppointment);
   }
   if (ibooNewItem && !category.empty()) {
     // Also when no day was painted, so that every category of the year is listed.

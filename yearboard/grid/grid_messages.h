@@ -24,9 +24,12 @@ enum GridMessage : unsigned {
   kGridGetCellAlignment,  // wParam cell -> the Alignment value
   kGridGetRedraw,         // -> 1 when redraw is on
   kGridGetFontName,       // lParam char[kGridTextCapacity] -> length: the face cells are painted in
+  kGridGetCellStripes,    // wParam cell, lParam Color[kGridStripeCapacity] -> how many stripe
+                          //    colours the cell has (the first kGridStripeCapacity copied)
 };
 
 constexpr std::size_t kGridTextCapacity = 260;
+constexpr std::size_t kGridStripeCapacity = 16;
 
 // WM_COMMAND notification codes (HIWORD of wParam) sent to the parent.
 constexpr unsigned kGridClick = 1;

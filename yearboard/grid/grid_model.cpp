@@ -136,6 +136,15 @@ void GridModel::SetText(int r, int c, const std::string& text) {
   Changed(r, c);
 }
 
+const std::vector<Color>& GridModel::CellStripes(int r, int c) const { return At(r, c).stripes; }
+
+void GridModel::SetCellStripes(int r, int c, std::vector<Color> colors) {
+  Cell& cell = At(r, c);
+  if (cell.stripes == colors) return;
+  cell.stripes = std::move(colors);
+  Changed(r, c);
+}
+
 Color GridModel::CellBackColor(int r, int c) const {
   const Cell& cell = At(r, c);
   if (cell.backColor) return *cell.backColor;

@@ -1,7 +1,7 @@
 #pragma once
 // The grid's whole state, kept portable so the year and category layouts are testable
 // natively: rows and columns with fixed header rows and columns; per-cell text, background
-// colour (system colour references included), font size and alignment; row heights and
+// colour (system colour references included), category stripes, font size and alignment; row heights and
 // column widths in twips; the current cell; the first visible (scrolled) row and column;
 // the scroll bars allowed; the redraw switch; hit testing and the scroll-bar policy.
 // The grid window paints it and is told of changes through the listener.
@@ -63,6 +63,9 @@ class GridModel {
   void SetText(int row, int col, const std::string& text);
   Color CellBackColor(int row, int col) const;  // its own colour or the default of its kind
   void SetCellBackColor(int row, int col, Color color);
+  // Colours of the bands painted over the background (stripes.h); none by default.
+  const std::vector<Color>& CellStripes(int row, int col) const;
+  void SetCellStripes(int row, int col, std::vector<Color> colors);
   double CellFontSize(int row, int col) const;  // its own size or the grid font's
   void SetCellFontSize(int row, int col, double points);
   Alignment CellAlignment(int row, int col) const;  // its own, else its column's
@@ -116,6 +119,7 @@ class GridModel {
   struct Cell {
     std::string text;
     std::optional<Color> backColor;
+    std::vector<Color> stripes;
     std::optional<double> fontSize;
     std::optional<Alignment> alignment;
   };

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "yearboard/grid/stripes.h"
+
 namespace yb {
 namespace {
 
@@ -201,6 +203,7 @@ HFONT GridWindow::FontFor(double points) {
 void GridWindow::PaintCell(HDC dc, int r, int c, const RECT& rect) {
   const bool fixed = r < model.FixedRows() || c < model.FixedCols();
   FillSolid(dc, rect, ToColorRef(model.CellBackColor(r, c)));
+  PaintStripes(dc, model.CellStripes(r, c), rect);
   const std::string& text = model.Text(r, c);
   if (!text.empty()) {
     // Fonts are switched only when a cell needs another one.
@@ -225,6 +228,22 @@ void GridWindow::PaintCell(HDC dc, int r, int c, const RECT& rect) {
   if (!fixed && r == model.Row() && c == model.Col()) {
     RECT focus{rect.left + 1, rect.top + 1, rect.right - 2, rect.bottom - 2};
     DrawFocusRect(dc, &focus);
+  }
+}
+
+// The bands end one pixel short of the cell's right and bottom edges, where its lines go.
+void GridWindow::PaintStripes(HDC dc, const std::vector<Color>& colors, const RECT& rect) {
+  if (colors.empty()) return;
+  const DeviceBox cell{rect.left, rect.top, rect.right - 1, rect.bottom - 1};
+  for (const Stripe& stripe : SplitStripes(cell, colors)) {
+    const RECT band{stripe.box.left, stripe.box.top, stripe.box.right, stripe.box.bottom};
+    if (stripe.color) {
+      FillSolid(dc, band, ToColorRef(*stripe.color));
+      continue;
+    }
+    FillSolid(dc, band, GetSysColor(COLOR_WINDOW));
+    for (const DeviceBox& bar : PlusBars(stripe.box))
+      FillSolid(dc, RECT{bar.left, bar.top, bar.right, bar.bottom}, GetSysColor(COLOR_WINDOWTEXT));
   }
 }
 
@@ -417,6 +436,12 @@ LRESULT GridWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kGridGetCellAlignment:
       return validCell() ? static_cast<LRESULT>(model.CellAlignment(CellRow(cell), CellCol(cell))) : -1;
     case kGridGetRedraw: return model.Redraw() ? 1 : 0;
+    case kGridGetCellStripes: {
+      if (!validCell() || !lParam) return -1;
+      const std::vector<Color>& colors = model.CellStripes(CellRow(cell), CellCol(cell));
+      std::copy_n(colors.begin(), std::min(colors.size(), kGridStripeCapacity), reinterpret_cast<Color*>(lParam));
+      return static_cast<LRESULT>(colors.size());
+    }
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
   }
 }

@@ -38,6 +38,7 @@ class GridWindow {
   void FlushPending(bool paintNow);
   void Paint();
   void PaintCell(HDC dc, int r, int c, const RECT& rect);
+  void PaintStripes(HDC dc, const std::vector<Color>& colors, const RECT& rect);
   void PaintLines(HDC dc, const std::vector<Span>& rows, const std::vector<Span>& cols);
   void UpdateScrollBars();
   void OnScroll(int bar, int code);

@@ -38,7 +38,9 @@ void cCategory::SetColor(yb::Color value) {
 
 void cCategory::EditColor(const std::function<yb::Color(yb::Color)>& chooseColor,
                           const std::function<void(const AppointmentItem&)>& markDate) {
-  SetColor(chooseColor(color));
+  const yb::Color chosen = chooseColor(color);
+  if (chosen != color) keepSaved = false;
+  SetColor(chosen);
   // A copy: repainting must not depend on the list staying untouched meanwhile.
   const AppointmentList items = Appointments;
   for (const AppointmentItem& item : items) markDate(item);
@@ -95,6 +97,7 @@ void cCategories::Remove(const std::string& key) {
 
 void cCategories::SaveColors(SettingsStore& store) const {
   for (const auto& category : entries) {
+    if (category->KeepsSavedColor()) continue;
     store.SaveSetting(kSettingsApplication, kCategoriesSection, category->Name(),
                       ColorText(category->Color()));
   }
@@ -111,13 +114,27 @@ std::vector<std::string> SplitMasterList(const std::string& text) {
   return names;
 }
 
-void LoadCategories(cCategories& table, const std::string& masterList, SettingsStore& store) {
+std::vector<std::string> LoadCategories(cCategories& table, const std::string& masterList, SettingsStore& store) {
+  std::vector<std::string> unreadable;
   for (const std::string& name : SplitMasterList(masterList)) {
     if (name.empty() || table.Item(name)) continue;
-    const auto saved = store.GetSetting(kSettingsApplication, kCategoriesSection, name);
-    const auto color = saved ? ParseColorText(*saved) : std::nullopt;
-    table.Add(name, color.value_or(kMasterListColor));
+    const StoredSetting saved = store.ReadSetting(kSettingsApplication, kCategoriesSection, name);
+    std::optional<Color> color;
+    if (saved.state == StoredSetting::State::Text) color = ParseColorText(saved.text);
+    cCategory& category = table.Add(name, color.value_or(kMasterListColor));
+    if (saved.state != StoredSetting::State::Missing && !color) {
+      category.KeepSavedColor();
+      unreadable.push_back(name);
+    }
   }
+  return unreadable;
+}
+
+std::string UnreadableColorsMessage(const std::vector<std::string>& names) {
+  std::string list;
+  for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
+  return "The saved colours of these categories cannot be read: " + list +
+         ". They are shown in green until you choose their colours.";
 }
 
 }  // namespace yb

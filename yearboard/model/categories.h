@@ -43,6 +43,10 @@ class cCategory {
   // through markDate (with no new filing), also when the dialog was cancelled.
   void EditColor(const std::function<yb::Color(yb::Color)>& chooseColor,
                  const std::function<void(const AppointmentItem&)>& markDate);
+  // Its saved colour did not read: saving leaves that value alone until the user picks a
+  // colour other than the one shown.
+  bool KeepsSavedColor() const { return keepSaved; }
+  void KeepSavedColor() { keepSaved = true; }
 
   AppointmentList Appointments;
 
@@ -51,6 +55,7 @@ class cCategory {
   std::string name;
   yb::Color color = 0;
   int row = 0;
+  bool keepSaved = false;
 };
 
 class cCategories {
@@ -75,7 +80,8 @@ class cCategories {
   auto begin() const { return entries.begin(); }
   auto end() const { return entries.end(); }
 
-  // Saves every category's colour as decimal text; done when the table is destroyed.
+  // Saves every category's colour as decimal text, but for those that keep a saved colour that
+  // did not read; done when the table is destroyed.
   void SaveColors(SettingsStore& store) const;
 
  private:
@@ -89,7 +95,10 @@ class cCategories {
 std::vector<std::string> SplitMasterList(const std::string& text);
 
 // Adds each master-list name with its saved colour, or green; a name listed twice is added
-// once, an empty name is skipped, and a saved colour that is not a whole number counts as none.
-void LoadCategories(cCategories& table, const std::string& masterList, SettingsStore& store);
+// once, an empty name is skipped. A saved colour that does not read (no text, or not a whole
+// number in the 32-bit range) gives green too; those names are returned, in list order.
+std::vector<std::string> LoadCategories(cCategories& table, const std::string& masterList, SettingsStore& store);
+// The one message that names them.
+std::string UnreadableColorsMessage(const std::vector<std::string>& names);
 
 }  // namespace yb

@@ -12,10 +12,11 @@ constexpr int kDayColumnWidth = 240;
 YearPlanner::YearPlanner(PlannerView& view, const Formats& formats)
     : view(view), formats(formats) {}
 
+int DayColumnWeekday(int column) { return ((FirstDayOfWeek + column - 2) % 7 + 7) % 7 + 1; }
+
 const char* DayColumnLetter(int column) {
   static const char* const kLetters[] = {"S", "M", "T", "W", "T", "F", "S"};
-  const int weekday = ((FirstDayOfWeek + column - 2) % 7 + 7) % 7 + 1;
-  return kLetters[weekday - 1];
+  return kLetters[DayColumnWeekday(column) - 1];
 }
 
 void YearPlanner::PreparePlanner() {
@@ -58,6 +59,7 @@ void YearPlanner::BuildYearGrid() {
       flxPlanner.SetCol(c);
       cCell& cell = CellAt(m, c);
       cell = cCell();
+      flxPlanner.SetCellStripes(m, c, {});
       if (c >= first && c <= last) {
         cell.DayNumber = static_cast<std::int16_t>(c - first + 1);
         flxPlanner.SetCellBackColor(m, c, kSysWindow);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "yearboard/base/formats.h"
@@ -21,6 +22,7 @@ namespace yb {
 struct cCell {
   std::int16_t DayNumber = 0;  // 1..31, or 0 for a slot before day 1 or after the last day
   AppointmentList Appointments;
+  std::vector<std::string> CategoryNames;  // of those appointments, each text once
 };
 
 using MonthTableType = std::array<cMonth, kMonthRows>;
@@ -44,12 +46,15 @@ class YearPlanner {
   GridModel flxPlanner{kMonthRows + 1, kDayColumns + 1, 1, 1};
   GridModel flxCategories{2, 2, 1, 0};
   std::unique_ptr<cCategories> CategoryList;
+  bool ShowAllCategories = false;  // a day shows a stripe per category rather than one colour
 
  private:
   void LabelDayColumns();
 };
 
-// The weekday letter of day column 1..37 with weeks starting on FirstDayOfWeek.
+// The weekday (1 = Sunday .. 7 = Saturday) of day column 1..37 with weeks starting on
+// FirstDayOfWeek, and its letter.
+int DayColumnWeekday(int column);
 const char* DayColumnLetter(int column);
 
 }  // namespace yb

@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include <utility>
+
 #include "yearboard/base/system_win32.h"
 #include "yearboard/calendar/automation_calendar_win32.h"
 #include "yearboard/model/categories.h"
@@ -31,12 +33,12 @@ CalendarChoice::CalendarChoice(SettingsStore& settings, TimeZoneSystem& zones, I
     : settings(settings), zones(zones), viewer(viewer), formats(formats) {}
 
 std::optional<ShownCalendar> CalendarChoice::AtStartUp(std::string& clientError) {
-  const std::optional<std::string> remembered =
-      settings.GetSetting(kSettingsApplication, kCalendarSection, kCalendarFileKey);
-  if (remembered && !remembered->empty()) {
-    if (auto shown = OpenFile(nullptr, *remembered)) return shown;
+  const StoredSetting remembered = settings.ReadSetting(kSettingsApplication, kCalendarSection, kCalendarFileKey);
+  if (!remembered.text.empty()) {
+    if (auto shown = OpenFile(nullptr, remembered.text)) return shown;
   }
   try {
+    if (remembered.state == StoredSetting::State::Unreadable) return ClientForUnreadableChoice();
     return Client();
   } catch (const CalendarError& error) {
     clientError = error.what();
@@ -46,6 +48,15 @@ std::optional<ShownCalendar> CalendarChoice::AtStartUp(std::string& clientError)
   if (MessageBoxA(nullptr, question.c_str(), "Yearboard", MB_YESNO | MB_ICONQUESTION) != IDYES)
     return std::nullopt;
   return ChooseFile(nullptr);
+}
+
+ShownCalendar CalendarChoice::ClientForUnreadableChoice() {
+  ShownCalendar client = Client();
+  keepUnreadableChoice = MessageBoxA(nullptr,
+                                     "The saved calendar choice cannot be read, so the calendar client is shown.\n\n"
+                                     "Do you want to save the calendar client as your choice?",
+                                     "Yearboard", MB_YESNO | MB_ICONWARNING) != IDYES;
+  return client;
 }
 
 std::optional<ShownCalendar> CalendarChoice::ChooseFile(HWND owner) {
@@ -81,15 +92,21 @@ ShownCalendar CalendarChoice::Client() {
 }
 
 void CalendarChoice::Remember(const ShownCalendar& calendar) {
+  // The client shown at start-up in place of a choice that does not read leaves that one alone.
+  if (std::exchange(keepUnreadableChoice, false)) return;
   settings.SaveSetting(kSettingsApplication, kCalendarSection, kCalendarFileKey,
                        calendar.file ? calendar.file->Path() : "");
 }
 
-std::string PlannerCaption(const ShownCalendar& calendar) {
-  if (!calendar.file) return "Yearboard";
+std::string CalendarName(const ShownCalendar& calendar) {
+  if (!calendar.file) return "Calendar client";
   const std::string& path = calendar.file->Path();
   const std::size_t slash = path.find_last_of("\\/");
-  return "Yearboard - " + (slash == std::string::npos ? path : path.substr(slash + 1));
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string PlannerCaption(const ShownCalendar& calendar) {
+  return calendar.file ? "Yearboard - " + CalendarName(calendar) : "Yearboard";
 }
 
 }  // namespace yb

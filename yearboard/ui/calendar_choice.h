@@ -43,12 +43,19 @@ class CalendarChoice {
   void Remember(const ShownCalendar& calendar);
 
  private:
+  // The client in place of a remembered choice that does not read; the user says whether the
+  // start-up remembers it.
+  ShownCalendar ClientForUnreadableChoice();
+
   SettingsStore& settings;
   TimeZoneSystem& zones;
   ItemViewer& viewer;
   Formats formats;
+  bool keepUnreadableChoice = false;  // the next Remember writes nothing
 };
 
+// The file's name, or "Calendar client".
+std::string CalendarName(const ShownCalendar& calendar);
 // "Yearboard", or "Yearboard - " and the file's name.
 std::string PlannerCaption(const ShownCalendar& calendar);
 

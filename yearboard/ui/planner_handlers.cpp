@@ -27,7 +27,14 @@ void frmYearPlanner::Form_Load() {
   planner.CategoryList = std::make_unique<cCategories>(planner.flxCategories, textCase);
   // A file's own category names stand in for the client's master list.
   const std::string masterList = calendar.file ? calendar.file->CategoryList() : ReadMasterCategoryList();
-  LoadCategories(*planner.CategoryList, masterList, settings);
+  std::vector<std::string> untold;
+  for (const std::string& name : LoadCategories(*planner.CategoryList, masterList, settings))
+    if (colorsTold.insert(textCase.Fold(name)).second) untold.push_back(name);
+  // Said once the window is up; each name once a run, whichever calendar brings it back.
+  if (!untold.empty()) {
+    colorsMessage = UnreadableColorsMessage(untold);
+    PostMessageA(hwnd, kShowUnreadableColors, 0, 0);
+  }
 }
 
 void frmYearPlanner::ShowYear(int iintYear) {

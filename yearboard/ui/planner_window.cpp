@@ -6,8 +6,11 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "yearboard/base/scope_exit.h"
 #include "yearboard/calendar/automation_calendar_win32.h"
+#include "yearboard/model/day_categories.h"
 #include "yearboard/model/planner_layout.h"
 #include "yearboard/ui/resource.h"
 
@@ -92,6 +95,12 @@ void frmYearPlanner::Load() {
   HMENU system = GetSystemMenu(hwnd, FALSE);
   AppendMenuA(system, MF_SEPARATOR, 0, nullptr);
   AppendMenuA(system, MF_STRING, IDM_OPENFILE, "Open Calendar File...\tCtrl+O");
+  AppendMenuA(system, MF_STRING, IDM_PRINTYEAR, "Print Year...\tCtrl+P");
+  AppendMenuA(system, MF_STRING, IDM_SAVEPICTURE, "Save Year as Picture...");
+  planner.ShowAllCategories = ReadShowAllCategories(settings);
+  AppendMenuA(system, MF_STRING | (planner.ShowAllCategories ? MF_CHECKED : MF_UNCHECKED), IDM_ALLCATEGORIES,
+              "Show All Categories of a Day");
+  printer = std::make_unique<YearPrinter>(hwnd);
   CreateControls();
   Form_Load();
   ShowCalendarChoice();
@@ -188,19 +197,19 @@ LRESULT frmYearPlanner::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == IDM_OPENFILE) {
-        mnuOpenFile_Click();
-        return 0;
-      }
-      if ((wParam & 0xFFF0) == IDM_USECLIENT) {
-        mnuUseClient_Click();
-        return 0;
-      }
+      if (OnSystemCommand(static_cast<int>(wParam & 0xFFF0))) return 0;
       return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_CTLCOLORSTATIC:
       return reinterpret_cast<LRESULT>(ColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case kPrintFinished:
+      PrintFinished();
+      return 0;
     case WM_DESTROY:
       Form_Unload();
+      return 0;
+    case kShowUnreadableColors:
+      if (!colorsMessage.empty())
+        MessageBoxA(hwnd, std::exchange(colorsMessage, "").c_str(), "Yearboard", MB_OK | MB_ICONWARNING);
       return 0;
     default:
       return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -215,6 +224,18 @@ HBRUSH frmYearPlanner::ColorStatic(HDC dc, HWND control) {
   }
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+// The planner's own items of the system menu; false for the system's.
+bool frmYearPlanner::OnSystemCommand(int id) {
+  switch (id) {
+    case IDM_OPENFILE: mnuOpenFile_Click(); return true;
+    case IDM_USECLIENT: mnuUseClient_Click(); return true;
+    case IDM_PRINTYEAR: mnuPrintYear_Click(); return true;
+    case IDM_SAVEPICTURE: mnuSavePicture_Click(); return true;
+    case IDM_ALLCATEGORIES: mnuAllCategories_Click(); return true;
+    default: return false;
+  }
 }
 
 void frmYearPlanner::OnCommand(int id, int code) {
@@ -235,6 +256,9 @@ void frmYearPlanner::OnCommand(int id, int code) {
       break;
     case IDM_OPENFILE:  // the Ctrl+O accelerator
       mnuOpenFile_Click();
+      break;
+    case IDM_PRINTYEAR:  // Ctrl+P
+      mnuPrintYear_Click();
       break;
     default:
       break;

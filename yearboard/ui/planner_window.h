@@ -2,12 +2,14 @@
 // frmYearPlanner, the planner window: the band with the year and the year buttons, the year
 // grid and the categories grid in their frames, the status bar with the progress bar that
 // stands in for it while loading, and the colour dialog; its system menu opens a calendar
-// file (Ctrl+O) or goes back to the calendar client. Its handlers read the controls, call the
-// portable planner code and write the controls back.
+// file (Ctrl+O) or goes back to the calendar client, prints the year (Ctrl+P), saves it as a
+// picture and turns the stripes of every category of a day on and off. Its handlers read the
+// controls, call the portable planner code and write the controls back.
 #include <windows.h>
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "yearboard/base/handles_win32.h"
@@ -18,8 +20,12 @@
 #include "yearboard/model/year_planner.h"
 #include "yearboard/ui/calendar_choice.h"
 #include "yearboard/ui/item_window.h"
+#include "yearboard/ui/year_printer.h"
 
 namespace yb {
+
+// Posted to name the categories whose saved colours did not read.
+constexpr UINT kShowUnreadableColors = WM_APP + 1;
 
 class frmYearPlanner : public PlannerView {
  public:
@@ -63,9 +69,15 @@ class frmYearPlanner : public PlannerView {
   int PixelsY(int twips) const { return (twips + tppY / 2) / tppY; }
   HBRUSH ColorStatic(HDC dc, HWND control);
   void OnCommand(int id, int code);
+  bool OnSystemCommand(int id);
   void mnuOpenFile_Click();
   void mnuUseClient_Click();
   void ShowCalendarChoice();
+  void mnuPrintYear_Click();
+  void mnuSavePicture_Click();
+  void mnuAllCategories_Click();
+  void PrintFinished();
+  YearSheet CurrentSheet(const std::string& footerWord) const;
   void FailOnCalendarError(const std::exception& error);
 
   void Form_Load();
@@ -96,10 +108,13 @@ class frmYearPlanner : public PlannerView {
   GdiObject<HBRUSH> yearBrush;
   GdiObject<HBITMAP> arrowUp, arrowDown;
   std::optional<WaitCursor> yearWait;  // while a year is shown
+  std::unique_ptr<YearPrinter> printer;
   bool Resizing = false;
   int progressValue = 0;
   unsigned long progressTick = 0;  // when the bar was last painted
   bool unloaded = false;
+  std::set<std::string> colorsTold;  // folded names whose saved colours did not read
+  std::string colorsMessage;  // waiting for the window to show
   int tppX = 15, tppY = 15;
 };
 

@@ -20,6 +20,9 @@
 // System menu commands (multiples of 16 below 0xF000, as the system menu requires).
 #define IDM_OPENFILE 0x0100
 #define IDM_USECLIENT 0x0110
+#define IDM_PRINTYEAR 0x0120
+#define IDM_SAVEPICTURE 0x0130
+#define IDM_ALLCATEGORIES 0x0140
 
 // The item window's fields: subject, start, end, location, categories, rule, then description.
 #define IDC_ITEM_FIELD 2001

@@ -1,6 +1,9 @@
 #pragma once
 // Telecom services written straight into the registry by the e2e drivers, as a user's earlier
 // run of the dialog would have left them, and the bytes the drivers expect back.
+#include <gtest/gtest.h>
+
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -47,6 +50,15 @@ inline void WriteService(const std::string& name, const Service& s) {
   WriteRegistry(HKEY_CURRENT_USER, key, "editAfter", REG_BINARY, TimeBytes(s.after));
   WriteRegistry(HKEY_CURRENT_USER, key, "editBefore", REG_BINARY, TimeBytes(s.before));
   if (!s.connections.empty()) WriteRegistryString(HKEY_CURRENT_USER, key, "editConnections", s.connections);
+}
+
+// The cost field of the log's first record, in ten-thousandths, and its counted seconds.
+inline std::pair<long, long> LoggedCost(LinetallyApp& app) {
+  const std::string file = app.WorkingFile();
+  std::vector<std::string> fields = LogFields(file.substr(0, file.find("\r\n")));
+  EXPECT_EQ(fields.size(), 6u) << file;
+  if (fields.size() != 6) return {-1, -1};
+  return {std::lround(std::stod(fields[4]) * 10000), std::stol(fields[2])};
 }
 
 // The sub-key names of the program key, as the registry spells them.

@@ -1,6 +1,7 @@
-// Linetally killed in the middle of a debug session, with the Wine server of the test's prefix:
-// the next start logs the session as its checkpoint left it, tells the user once, and changes
-// no other record. The driver runs twice: it asks the runner for the kill by exiting with 75.
+// Linetally killed in the middle of a debug session, with the Wine server of the test's prefix,
+// after an earlier session whose save failed (the log held open by another program): the next
+// start logs both sessions as the journal left them, tells the user once, and changes no other
+// record. The driver runs twice: it asks the runner for the kill by exiting with 75.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -22,8 +23,20 @@ TEST(CrashRecovery, AKilledSessionIsLoggedAtTheNextStart) {
     app.Folder().Write("Lnt.dat", kOldLog);
     app.Start();
     app.ShowDebugButton();
-    Click(app.Control(IDC_BUTTON1));
-    ASSERT_TRUE(WaitUntil([&] { return app.Folder().Exists("Lnt.run"); })) << "no checkpoint";
+    HWND button = app.Control(IDC_BUTTON1);
+    Click(button);
+    ASSERT_TRUE(WaitUntil([&] { return app.Label1() == "Debugging for 000:00:02"; })) << app.Label1();
+    const std::string log = app.Folder().File("Lnt.dat");
+    HANDLE lock = CreateFileA(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    Click(button);
+    auto box = WaitForMessageBox(app.Program().Id());
+    ASSERT_TRUE(box) << "no word of the failed save";
+    Answer(*box, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return app.Label1() == "RAS Idle"; })) << app.Label1();
+    Click(button);
+    ASSERT_TRUE(WaitUntil([&] { return LogLines(app.Folder().Read("Lnt.run").value_or("")).size() == 2; }))
+        << "the session in progress kept after the unsaved one";
     ASSERT_TRUE(WaitUntil([&] { return app.Label1() == "Debugging for 000:00:03"; })) << app.Label1();
     app.Folder().Write("expected.run", app.Folder().Read("Lnt.run").value_or(""));
     // Leaves the program running and its folder in place for the kill.
@@ -31,32 +44,43 @@ TEST(CrashRecovery, AKilledSessionIsLoggedAtTheNextStart) {
   }
 
   LinetallyApp app(false, kFolder);
-  const std::string checkpoint = app.Folder().Read("expected.run").value_or("");
-  const std::vector<std::string> kept = LogFields(LogLines(checkpoint).at(0));
-  ASSERT_EQ(kept.size(), 6u) << checkpoint;
-  EXPECT_EQ(kept[3], "Debug Session");
-  EXPECT_EQ(kept[5], "");
+  const std::string journal = app.Folder().Read("expected.run").value_or("");
+  const auto lines = LogLines(journal);
+  ASSERT_EQ(lines.size(), 2u) << journal;
+  for (const auto& line : lines) {
+    const std::vector<std::string> kept = LogFields(line);
+    ASSERT_EQ(kept.size(), 6u) << journal;
+    EXPECT_EQ(kept[3], "Debug Session");
+    EXPECT_EQ(kept[5], "");
+  }
   app.Start();
   auto box = WaitForMessageBox(app.Program().Id());
-  ASSERT_TRUE(box) << "no word of the recovered session";
+  ASSERT_TRUE(box) << "no word of the recovered sessions";
   EXPECT_EQ(box->title, "Linetally");
-  EXPECT_EQ(box->text, "Linetally stopped unexpectedly while a session was in progress. The session, " +
-                           DurationOf(std::stoi(kept[2])) +
-                           " on line when it was last kept, has been added to the log with the note \"Recovered "
-                           "after Linetally stopped unexpectedly\".");
+  EXPECT_EQ(box->text, "Linetally stopped before 2 sessions had reached its saved log. They have been added to the "
+                       "log with the note \"Recovered after Linetally stopped unexpectedly\".");
   Screenshot(box->window, "linetally-recovered-session");
   Answer(*box, IDOK);
   EXPECT_FALSE(WaitForMessageBox(app.Program().Id(), 1000)) << "one box";
 
-  const std::string recovered = checkpoint.substr(0, checkpoint.size() - 2) + "Recovered after Linetally stopped unexpectedly\r\n";
-  EXPECT_EQ(app.WorkingFile(), kOldLog + recovered);
+  std::string recovered = kOldLog;
+  for (const auto& line : lines) recovered += line + "Recovered after Linetally stopped unexpectedly\r\n";
+  EXPECT_EQ(app.WorkingFile(), recovered);
   EXPECT_FALSE(app.Folder().Exists("Lnt.run"));
   const auto rows = app.Rows();
-  ASSERT_EQ(rows.size(), 3u);
+  ASSERT_EQ(rows.size(), 4u);
   EXPECT_EQ(rows[2][2], "Debug Session");
-  EXPECT_NE(ListViewStateImage(app.Control(IDC_LISTVIEW1), 2), 0u) << "the note marker";
+  EXPECT_EQ(rows[3][2], "Debug Session");
+  EXPECT_NE(ListViewStateImage(app.Control(IDC_LISTVIEW1), 3), 0u) << "the note marker";
   EXPECT_EQ(ListViewStateImage(app.Control(IDC_LISTVIEW1), 1), 0u);
   Screenshot(app.Main(), "linetally-after-recovery");
+
+  // Started again: nothing more to recover, nothing logged twice.
+  PostCommand(app.Main(), IDM_EXIT1);
+  EXPECT_EQ(app.Program().WaitForExit(5000), 0u);
+  app.Start();
+  EXPECT_FALSE(WaitForMessageBox(app.Program().Id(), 1500)) << "a second recovery";
+  EXPECT_EQ(app.WorkingFile(), recovered);
 }
 
 }  // namespace

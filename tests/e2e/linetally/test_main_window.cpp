@@ -123,9 +123,12 @@ TEST_F(MainWindow, ADamagedCopyIsRejectedAndTheWorkingRecordsComeBack) {
   EXPECT_EQ(app.WorkingFile(), kFive);
 }
 
-TEST_F(MainWindow, AnUnreadableCostInAnOpenedCopyEndsTheProgramWithTheSessionInTheWorkingLog) {
+// A cost that does not read, in a copy opened during a session: the copy is taken, the cost
+// counts nothing and is told once; the program and its session go on.
+TEST_F(MainWindow, AnUnreadableCostInAnOpenedCopyIsToldOnceAndTheSessionGoesOn) {
   StartWith(kFive);
-  app.Folder().Write("cost.ltb", "07/12/2026 09:15:02,07/12/2026 09:16:02,60,Copy,abc,\r\n");
+  app.Folder().Write("cost.ltb", "07/12/2026 09:15:02,07/12/2026 09:16:02,60,Copy,abc,\r\n"
+                                 "07/12/2026 10:15:02,07/12/2026 10:16:02,60,Copy,0.5,\r\n");
   app.ShowDebugButton();
   Click(app.Control(IDC_BUTTON1));
   ASSERT_TRUE(WaitUntil([&] { return app.Label1() == "Debugging for 000:00:02"; }));
@@ -134,16 +137,17 @@ TEST_F(MainWindow, AnUnreadableCostInAnOpenedCopyEndsTheProgramWithTheSessionInT
   ASSERT_TRUE(ChooseFile(app.Program().Id(), "Load Database", app.Folder().File("cost.ltb")));
   auto box = Box();
   ASSERT_TRUE(box);
-  EXPECT_EQ(box->text, "An error occurred during Linetally processing.\n"
-                       "This is most likely the result of too many records in your database.");
+  EXPECT_EQ(box->text, "'abc' is not a valid floating point value");
   Answer(*box, IDOK);
-  EXPECT_EQ(app.Program().WaitForExit(5000), 1u);
-  auto lines = LogLines(app.WorkingFile());
-  ASSERT_EQ(lines.size(), 6u);
-  EXPECT_NE(lines.back().find(",Debug Session,0,"), std::string::npos) << lines.back();
-  lines.pop_back();
-  EXPECT_EQ(lines, LogLines(kFive)) << "the copy never reaches the working log";
-  EXPECT_FALSE(app.Folder().Exists("Lnt.run")) << "logged, so the next start does not log it again";
+  ASSERT_TRUE(WaitUntil([&] { return app.Rows().size() == 2; }));
+  EXPECT_EQ(app.Rows()[0][4], "abc");
+  EXPECT_TRUE(WaitUntil([&] { return app.Panel(2).rfind("Total \xA3" "0.5", 0) == 0; })) << app.Panel(2);
+  EXPECT_TRUE(app.Program().Running());
+  Click(app.Control(IDC_BUTTON1));  // the session ends and is logged after the copy's records
+  ASSERT_TRUE(WaitUntil([&] { return LogLines(app.WorkingFile()).size() == 3; }));
+  EXPECT_NE(LogLines(app.WorkingFile()).back().find(",Debug Session,"), std::string::npos);
+  EXPECT_FALSE(FindMessageBox(app.Program().Id())) << "told once";
+  EXPECT_FALSE(app.Folder().Exists("Lnt.run"));
 }
 
 TEST_F(MainWindow, ADamagedCheckpointIsKeptAsideAndLogsNothing) {
@@ -303,7 +307,7 @@ TEST_F(MainWindow, MenusAndPopupsForAPerson) {
 namespace e2e {
 namespace {
 
-TEST(MainWindowStartFailure, ANewSessionIsAddedToTheLogItCouldNotLoadYet) {
+TEST(MainWindowStartUp, AnUnreadablePreferenceIsNamedAndTheWindowOpensWithItsLog) {
   LinetallyApp app;
   const std::string log = "07/12/2026 09:15:02,07/12/2026 09:47:40,1958,Office link,1.2516,\r\n";
   app.Folder().Write("Lnt.dat", log);
@@ -311,13 +315,17 @@ TEST(MainWindowStartFailure, ANewSessionIsAddedToTheLogItCouldNotLoadYet) {
   app.Program().Start(app.ExePath(), app.Folder().Path());
   auto box = WaitForMessageBox(app.Program().Id(), 10000);
   ASSERT_TRUE(box);
-  EXPECT_EQ(box->text, "Invalid data type for 'checkStartEvery'");
+  EXPECT_EQ(box->text, "The stored application preferences have unreadable values: Every time you start Windows. "
+                       "Their defaults are used until you confirm Application Preferences.");
   Answer(*box, IDOK);
   HWND main = WaitForTopWindow(app.Program().Id(), "TfrmMain");
   ASSERT_TRUE(main);
-  EXPECT_FALSE(Visible(main)) << "the rest of the start-up did not run";
+  EXPECT_TRUE(WaitUntil([&] { return Visible(main); })) << "the start-up stopped";
+  Sleep(500);
+  EXPECT_FALSE(FindMessageBox(app.Program().Id())) << "named once";
 
   HWND list = Child(main, IDC_LISTVIEW1), button = Child(main, IDC_BUTTON1), label = Child(main, IDC_LABEL1);
+  EXPECT_EQ(ListViewRows(list, 5).size(), 1u) << "the log is loaded";
   TypeChars(list, "ltdbg");
   Click(button);
   ASSERT_TRUE(WaitUntil([&] { return Text(label) == "Debugging for 000:00:02"; }));
@@ -327,10 +335,10 @@ TEST(MainWindowStartFailure, ANewSessionIsAddedToTheLogItCouldNotLoadYet) {
   const std::string file = app.WorkingFile();
   EXPECT_EQ(file.substr(0, log.size()), log) << "the old record is kept";
   EXPECT_NE(file.find(",Debug Session,0,\r\n", log.size()), std::string::npos) << file;
-  const auto rows = ListViewRows(list, 5);
-  ASSERT_EQ(rows.size(), 2u) << "the list shows every record";
-  EXPECT_EQ(rows[0][2], "Office link");
-  EXPECT_EQ(rows[1][2], "Debug Session");
+  const auto stored = ReadRegistry(HKEY_CURRENT_USER, kLinetallyKey, "checkStartEvery");
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->type, DWORD(REG_SZ)) << "nothing written until the user confirms";
+  EXPECT_EQ(stored->AsString(), "yes");
 }
 
 }  // namespace

@@ -53,6 +53,7 @@ class OptionsTest : public ::testing::Test {
     // The tab control answers TCM_SETCURFOCUS like a click on the tab.
     PostMessageA(C(IDC_PAGECONTROL1), TCM_SETCURFOCUS, 1, 0);
     ASSERT_TRUE(WaitUntil([&] { return Visible(GetDlgItem(form, IDC_TABSHEET2)); }));
+    Sleep(300);  // let the page paint before a screenshot
   }
 
   LinetallyApp app;
@@ -327,23 +328,103 @@ TEST_F(OptionsTest, AnAcceptedTimeStaysAndWhatTheFieldShowsIsSaved) {
   EXPECT_EQ(Value("Evening", "editAfter")->data, TimeBytes(1.0 / 3));
 }
 
-TEST_F(OptionsTest, AServiceThatCannotBeShownLeavesTheMainWindowUsable) {
-  app.Start();
-  WriteService("Broken", Service{});
+// A service whose saving was cut short: it prices nothing, yet the dialog shows it, says what
+// it lacks, and a save makes it whole again.
+TEST_F(OptionsTest, AServiceWithoutItsStartTimeOpensNamesItAndASaveRepairsIt) {
+  WriteService("Broken", Service{.cost = "0.6", .minCharge = "0.10"});
   HKEY key;
   ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, ServiceKey("Broken").c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
   RegDeleteValueA(key, "editAfter");
   RegCloseKey(key);
-  PostCommand(app.Main(), IDM_TELECOMSERVICES1);
-  auto error = WaitForMessageBox(app.Program().Id());
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->text, "Failed to get data for 'editAfter'");
-  Answer(*error, IDOK);
-  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app.Main()) != FALSE; })) << "the main window stays disabled";
+  app.Start();
+  auto told = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(told) << "the start-up says nothing";
+  Answer(*told, IDOK);
+  EXPECT_TRUE(WaitUntil([&] { return app.Label2() == "No call cost defined"; })) << app.Label2();
 
-  WriteService("Broken", Service{.cost = "0.04"});
+  PostCommand(app.Main(), IDM_TELECOMSERVICES1);
+  auto named = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(named) << "the dialog says nothing";
+  EXPECT_EQ(named->title, "Linetally");
+  EXPECT_EQ(named->text, "The stored service 'Broken' has unreadable values: Valid after. Save to repair, or Delete.");
+  form = FindTopWindow(app.Program().Id(), "TfrmOptions");
+  ASSERT_TRUE(form && Visible(form)) << "the dialog is not open behind the message";
+  Screenshot(nullptr, "telecom-preferences-unreadable-service");
+  Answer(*named, IDOK);
+  Sleep(300);
+  EXPECT_FALSE(FindMessageBox(app.Program().Id())) << "named once";
+  EXPECT_EQ(Text(C(IDC_COMBOBOX1)), "Broken");
+  EXPECT_EQ(Text(C(IDC_EDITCOST)), "0.6") << "what reads is shown";
+  EXPECT_EQ(Text(C(IDC_EDITAFTER)), "__:__") << "the empty time";
+  EXPECT_EQ(Text(C(IDC_EDITBEFORE)), "00:00");
+  EXPECT_TRUE(Checked(C(IDC_CHECKSUN)));
+
+  ShowTimes();
+  Screenshot(form, "telecom-preferences-unreadable-times");
+  Retype(C(IDC_EDITAFTER), "0000");
+  Save("Broken");
+  auto ask = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(ask);
+  EXPECT_EQ(ask->text, "Service exists. Overwrite?");
+  Answer(*ask, IDYES);
+  ASSERT_TRUE(WaitUntil([&] { return Value("Broken", "editAfter").has_value(); }));
+  const struct {
+    const char* name;
+    DWORD type;
+    std::vector<uint8_t> data;
+  } whole[] = {
+      {"editCost", REG_SZ, TextBytes("0.6")},         {"checkMinCharge", REG_DWORD, Dword(false)},
+      {"editMinCharge", REG_SZ, TextBytes("0.10")},   {"checkDiscount", REG_DWORD, Dword(false)},
+      {"editDiscount", REG_SZ, TextBytes("0.000")},   {"checkConnCharge", REG_DWORD, Dword(false)},
+      {"editConnCharge", REG_SZ, TextBytes("0.000")}, {"checkMon", REG_DWORD, Dword(true)},
+      {"checkTue", REG_DWORD, Dword(true)},           {"checkWed", REG_DWORD, Dword(true)},
+      {"checkThu", REG_DWORD, Dword(true)},           {"checkFri", REG_DWORD, Dword(true)},
+      {"checkSat", REG_DWORD, Dword(true)},           {"checkSun", REG_DWORD, Dword(true)},
+      {"editAfter", REG_BINARY, TimeBytes(0)},        {"editBefore", REG_BINARY, TimeBytes(0)},
+  };
+  for (const auto& value : whole) {
+    const auto stored = Value("Broken", value.name);
+    ASSERT_TRUE(stored) << value.name;
+    EXPECT_EQ(stored->type, value.type) << value.name;
+    EXPECT_EQ(stored->type == REG_SZ ? TextBytes(stored->AsString()) : stored->data, value.data) << value.name;
+  }
+
+  Click(C(IDC_BTNCLOSE));
+  ASSERT_TRUE(WaitUntil([&] { return !Visible(form); }));
+  EXPECT_TRUE(WaitUntil([&] { return app.Label2() == "Calls will cost 0.6000 per min"; })) << app.Label2();
+  app.RunDebugSession(3);
+  const auto [cost, seconds] = LoggedCost(app);
+  EXPECT_GE(seconds, 3);
+  EXPECT_EQ(cost, 100 * seconds) << "a cent a second by the repaired service";
+}
+
+TEST_F(OptionsTest, AServiceWithAnUnreadableValueCanBeDeleted) {
+  WriteService("Anytime", Service{.cost = "0.02"});
+  WriteService("Broken", Service{});
+  WriteRegistryString(HKEY_CURRENT_USER, ServiceKey("Broken"), "checkMon", "yes");
+  app.Start();
+  auto told = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(told);
+  Answer(*told, IDOK);
   Open();
-  EXPECT_EQ(Text(C(IDC_EDITCOST)), "0.04") << "the dialog opens again";
+  EXPECT_EQ(Text(C(IDC_COMBOBOX1)), "Anytime");
+  SendMessageA(C(IDC_COMBOBOX1), CB_SETCURSEL, 1, 0);
+  PostMessageA(form, WM_COMMAND, MAKEWPARAM(IDC_COMBOBOX1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(C(IDC_COMBOBOX1)));
+  auto named = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(named);
+  EXPECT_EQ(named->text, "The stored service 'Broken' has unreadable values: Mon. Save to repair, or Delete.");
+  Answer(*named, IDOK);
+  EXPECT_FALSE(Checked(C(IDC_CHECKMON)));
+  Click(C(IDC_BTNDELETE));
+  auto ask = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(ask);
+  Answer(*ask, IDYES);
+  EXPECT_TRUE(WaitUntil([&] { return ServiceKeys() == std::vector<std::string>{"Anytime"}; }));
+  Click(C(IDC_BTNCLOSE));
+  ASSERT_TRUE(WaitUntil([&] { return !Visible(form); }));
+  Sleep(500);
+  EXPECT_FALSE(FindMessageBox(app.Program().Id())) << "the reload says nothing more";
+  EXPECT_EQ(app.Label2(), "Calls will cost 0.0200 per min");
 }
 
 TEST_F(OptionsTest, DeletingTheLastServiceKeepsItsValuesShown) {

@@ -63,12 +63,9 @@ std::optional<std::string> PrintFromMenu(LinetallyApp& app, const std::string& l
                                          const std::string& screenshot = "") {
   const auto before = PdfFiles();
   PostCommand(app.Main(), IDM_PRINT1);
-  auto dialog = WaitForMessageBox(app.Program().Id(), 10000);
-  EXPECT_TRUE(dialog.has_value()) << "no print dialog";
-  if (!dialog) return std::nullopt;
-  EXPECT_EQ(dialog->title, "Print");
-  if (!screenshot.empty()) Screenshot(dialog->window, screenshot);
-  Answer(*dialog, IDOK);
+  const bool confirmed = ConfirmPrintDialog(app.Program().Id(), screenshot);
+  EXPECT_TRUE(confirmed) << "no print dialog";
+  if (!confirmed) return std::nullopt;
   return WaitForPrintout(before, lastRow, "TOTAL COST");
 }
 

@@ -2,25 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "linetally_app.h"
+#include "printouts.h"
 
 namespace e2e {
 namespace {
 
-// Wine's spooler lists the CUPS queues again in the first program of a session that loads it;
-// loading it here first keeps the printers removed for the program started later.
-void RemoveAllPrinters() {
-  ASSERT_NE(LoadLibraryA("winspool.drv"), nullptr);
-  DeleteRegistryTree(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Print\\Printers");
-  HKEY windows;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", 0, KEY_SET_VALUE,
-                    &windows) == ERROR_SUCCESS) {
-    RegDeleteValueA(windows, "Device");
-    RegCloseKey(windows);
-  }
-}
-
 TEST(ReportWithoutPrinter, PrintAndPrintSetupSayThereIsNoDefaultPrinter) {
-  RemoveAllPrinters();
+  ASSERT_TRUE(RemoveAllPrinters());
   LinetallyApp app;
   app.Start();
   for (int command : {IDM_PRINT1, IDM_PRINTSETUP1}) {

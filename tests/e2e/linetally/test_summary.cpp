@@ -143,7 +143,8 @@ TEST(Summary, AWrongTypedBudgetReadsAsNoneWithOneMessage) {
   app.Start();
   auto box = WaitForMessageBox(app.Program().Id());
   ASSERT_TRUE(box) << "the wrong type goes unsaid";
-  EXPECT_EQ(box->text, "Invalid data type for 'editBudget'\rThe billing periods start on day 1 and no budget is set.");
+  EXPECT_EQ(box->text, "The stored monthly summary settings have unreadable values: Budget per period. The billing "
+                       "periods start on day 1 and no budget is set.");
   Answer(*box, IDOK);
   HWND form = OpenSummaryFromTheMenu(app);
   ASSERT_TRUE(form);

@@ -1,6 +1,7 @@
-// A session whose log cannot be saved ("Lnt.dat" held open without sharing by another program)
-// is not lost when Linetally then ends: its checkpoint keeps the record as logged, and the next
-// start logs it once.
+// Sessions whose log cannot be saved ("Lnt.dat" held open without sharing by another program)
+// are not lost when Linetally then ends: the journal "Lnt.run" keeps each record as logged, one
+// line each (the second session no longer replaces the first), and the next start logs them
+// once, with one box for both.
 #include <gtest/gtest.h>
 
 #include "linetally_app.h"
@@ -10,7 +11,7 @@ namespace {
 
 const std::string kOldLog = "07/12/2026 09:15:02,07/12/2026 09:47:40,1958,Office link,1.2516,\r\n";
 
-TEST(UnsavedSession, ASessionTheLogCouldNotTakeIsLoggedOnceAtTheNextStart) {
+TEST(UnsavedSession, SessionsTheLogCouldNotTakeAreLoggedOnceAtTheNextStart) {
   LinetallyApp app;
   app.Folder().Write("Lnt.dat", kOldLog);
   const std::string log = app.Folder().File("Lnt.dat");
@@ -42,23 +43,42 @@ TEST(UnsavedSession, ASessionTheLogCouldNotTakeIsLoggedOnceAtTheNextStart) {
   EXPECT_EQ(DurationOf(std::stoi(kept[2])), rows[1][3]);
   EXPECT_GE(std::stoi(kept[2]), 3);
 
+  // A second session, the log still held: its failed save keeps the first one too.
+  Click(button);
+  ASSERT_TRUE(WaitUntil([&] { return app.Label1() == "Debugging for 000:00:02"; })) << app.Label1();
+  Click(button);
+  box = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(box) << "no word of the second failed save";
+  EXPECT_EQ(box->text.rfind("The session log \"" + log + "\" could not be saved: ", 0), 0u) << box->text;
+  Answer(*box, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return app.Rows().size() == 3; }));
+  const auto journal = LogLines(app.Folder().Read("Lnt.run").value_or(""));
+  ASSERT_EQ(journal.size(), 2u) << "one line per session not saved";
+  EXPECT_EQ(LogFields(journal[0]), kept);
+
   PostCommand(app.Main(), IDM_EXIT1);
   EXPECT_EQ(app.Program().WaitForExit(5000), 0u);
-  ASSERT_TRUE(app.Folder().Exists("Lnt.run")) << "the session is lost";
+  ASSERT_TRUE(app.Folder().Exists("Lnt.run")) << "the sessions are lost";
   CloseHandle(lock);
   EXPECT_EQ(app.WorkingFile(), kOldLog);
 
   app.Start();
   box = WaitForMessageBox(app.Program().Id());
-  ASSERT_TRUE(box) << "no word of the recovered session";
-  EXPECT_NE(box->text.find("has been added to the log"), std::string::npos) << box->text;
+  ASSERT_TRUE(box) << "no word of the recovered sessions";
+  EXPECT_EQ(box->text, "Linetally stopped before 2 sessions had reached its saved log. They have been added to the "
+                       "log with the note \"Recovered after Linetally stopped unexpectedly\".");
+  Screenshot(box->window, "linetally-unsaved-sessions-recovered-box");
   Answer(*box, IDOK);
+  EXPECT_FALSE(WaitForMessageBox(app.Program().Id(), 1000)) << "one box for both";
   std::string recovered = kOldLog;
-  for (size_t i = 0; i < 5; ++i) recovered += kept[i] + ",";
-  recovered += "Recovered after Linetally stopped unexpectedly\r\n";
+  for (const std::string& line : journal) {
+    const auto fields = LogFields(line);
+    for (size_t i = 0; i < 5; ++i) recovered += fields[i] + ",";
+    recovered += "Recovered after Linetally stopped unexpectedly\r\n";
+  }
   EXPECT_EQ(app.WorkingFile(), recovered);
-  EXPECT_FALSE(app.Folder().Exists("Lnt.run")) << "logged once: the next start would log it again";
-  EXPECT_EQ(app.Rows().size(), 2u);
+  EXPECT_FALSE(app.Folder().Exists("Lnt.run")) << "logged once: the next start would log them again";
+  EXPECT_EQ(app.Rows().size(), 3u);
   Screenshot(app.Main(), "linetally-unsaved-session-recovered");
 }
 

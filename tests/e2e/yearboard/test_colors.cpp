@@ -1,5 +1,6 @@
 // Choosing a category colour: the colour dialog comes up preset, the chosen colour repaints
-// the category's days and swatch, and it is saved at close and read at the next start.
+// the category's days and swatch, and it is saved at close and read at the next start; saved
+// settings that do not read are named and left alone until the user chooses.
 #include <gtest/gtest.h>
 
 #include "yearboard_app.h"
@@ -98,6 +99,62 @@ TEST_F(Colors, ClickingTheCategoriesSelectsTheNameColumn) {
   App::ClickCell(app.Categories(), 0, 1);
   app.Settle();
   EXPECT_EQ(App::Current(app.Categories()), (std::pair<int, int>{1, 0}));
+}
+
+// Saved settings that do not read: the planner still opens, in the defaults, names them, and
+// writes over them only once the user has chosen.
+TEST(DamagedSettings, AreShownAsDefaultsNamedAndKeptUntilTheUserChooses) {
+  const char* kChoiceKey = "Software\\Yearboard\\Calendar";
+  const yb::Color blue = yb::Rgb(0, 0, 255);
+  auto startAnswering = [](YearboardApp& app, int keepClient) {
+    app.Launch();
+    const auto question = WaitForMessageBox(app.Program().Id(), 20000);
+    ASSERT_TRUE(question.has_value()) << "the calendar choice goes unsaid";
+    EXPECT_EQ(question->text, "The saved calendar choice cannot be read, so the calendar client is shown.\n\n"
+                              "Do you want to save the calendar client as your choice?");
+    Answer(*question, keepClient);
+    const auto colours = WaitForMessageBox(app.Program().Id(), 20000);
+    ASSERT_TRUE(colours.has_value()) << "the colours go unsaid";
+    EXPECT_EQ(colours->text, "The saved colours of these categories cannot be read: Holiday, Travel. They are shown "
+                             "in green until you choose their colours.");
+    Screenshot(colours->window, "yearboard_unreadable_colours");
+    Answer(*colours, IDOK);
+    app.WaitForYear();
+  };
+  {
+    YearboardApp app;
+    WriteRegistryString(HKEY_CURRENT_USER, kYearboardCategoriesKey, "Holiday", "bright green");
+    WriteRegistry(HKEY_CURRENT_USER, kYearboardCategoriesKey, "Travel", REG_DWORD, {0, 0, 255, 0});
+    WriteRegistry(HKEY_CURRENT_USER, kChoiceKey, "File", REG_DWORD, {1, 0, 0, 0});
+    startAnswering(app, IDNO);
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_EQ(Text(app.Main()), "Yearboard");
+    EXPECT_EQ(App::CellColor(app.Categories(), 1, 1), 65280u);
+    EXPECT_EQ(App::CellColor(app.Categories(), 2, 1), 65280u);
+    EXPECT_FALSE(FindMessageBox(app.Program().Id()).has_value()) << "named once";
+    app.Close();
+    EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, kYearboardCategoriesKey, "Holiday")->AsString(), "bright green");
+    EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, kYearboardCategoriesKey, "Travel")->type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, kChoiceKey, "File")->type, static_cast<DWORD>(REG_DWORD));
+  }
+  YearboardApp again(false);
+  startAnswering(again, IDYES);
+  ASSERT_FALSE(HasFatalFailure());
+  const auto dialog = OpenColorDialog(again, 2);
+  ASSERT_TRUE(dialog.has_value());
+  SetEdit(dialog->window, kRedEdit, 0);
+  SetEdit(dialog->window, kGreenEdit, 0);
+  SetEdit(dialog->window, kBlueEdit, 255);
+  Answer(*dialog, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return App::CellColor(again.Categories(), 2, 1) == blue; }));
+  again.Close();
+  const auto choice = ReadRegistry(HKEY_CURRENT_USER, kChoiceKey, "File");
+  ASSERT_TRUE(choice.has_value());
+  EXPECT_EQ(choice->type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(choice->AsString(), "") << "the client, as the user said";
+  EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, kYearboardCategoriesKey, "Travel")->AsString(), "16711680");
+  EXPECT_EQ(ReadRegistry(HKEY_CURRENT_USER, kYearboardCategoriesKey, "Holiday")->AsString(), "bright green")
+      << "never chosen";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -110,6 +111,15 @@ std::string YearboardApp::CellText(HWND grid, int row, int col) {
 
 yb::Color YearboardApp::CellColor(HWND grid, int row, int col) {
   return static_cast<yb::Color>(SendMessageA(grid, yb::kGridGetCellColor, Cell(row, col), 0));
+}
+
+std::vector<yb::Color> YearboardApp::CellStripes(HWND grid, int row, int col) {
+  LRESULT count = 0;
+  const auto bytes = SendWithRemoteBuffer(grid, yb::kGridGetCellStripes, Cell(row, col),
+                                          yb::kGridStripeCapacity * sizeof(yb::Color), &count);
+  std::vector<yb::Color> colors(static_cast<std::size_t>(std::clamp<LRESULT>(count, 0, yb::kGridStripeCapacity)));
+  std::memcpy(colors.data(), bytes.data(), colors.size() * sizeof(yb::Color));
+  return colors;
 }
 
 std::string YearboardApp::FontName(HWND grid) {

@@ -56,6 +56,7 @@ class YearboardApp {
   static int Rows(HWND grid);
   static std::string CellText(HWND grid, int row, int col);
   static yb::Color CellColor(HWND grid, int row, int col);
+  static std::vector<yb::Color> CellStripes(HWND grid, int row, int col);
   static RECT CellRect(HWND grid, int row, int col);
   static std::string FontName(HWND grid);  // the face its cells are painted in
   static double FontSize(HWND grid, int row, int col);  // points

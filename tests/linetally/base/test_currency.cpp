@@ -24,6 +24,21 @@ TEST(Currency, ParseRoundsToFourDecimalsHalvesToEven) {
   EXPECT_EQ(Currency::Parse("9.99995")->Raw(), 100000);
 }
 
+// Rounded to odd, the dropped digits leave their mark, so a second rounding to two decimals
+// gives what one rounding of the text gives.
+TEST(Currency, ParseRoundedToOddMarksWhatWasDropped) {
+  const auto odd = [](const char* text) { return Currency::Parse(text, Currency::Rounding::ToOdd)->Raw(); };
+  EXPECT_EQ(odd("0.0250499"), 251);
+  EXPECT_EQ(odd("0.01499"), 149);
+  EXPECT_EQ(odd("0.0250"), 250) << "nothing dropped, nothing marked";
+  EXPECT_EQ(odd("0.02500000"), 250);
+  EXPECT_EQ(odd("0.00001"), 1);
+  EXPECT_EQ(odd("-0.0250499"), -251);
+  EXPECT_EQ(odd("1.2516"), 12516);
+  for (const char* text : {"0.0250499", "0.01499", "0.0449999", "0.0450001", "0.035", "1.99999", "0.00499"})
+    EXPECT_EQ(Currency::FromRaw(odd(text)).ToFixed(2), RoundDecimalText(text, 2)) << text;
+}
+
 TEST(Currency, ParseRefusesWhatDoesNotFitSixtyFourBits) {
   EXPECT_EQ(Currency::Parse("922337203685477.5807")->Raw(), INT64_MAX);
   EXPECT_FALSE(Currency::Parse("922337203685477.5808").has_value());
@@ -60,6 +75,37 @@ TEST(Currency, FromRealRoundsHalvesToEven) {
   EXPECT_EQ(Currency::FromReal(2.37L).Raw(), 23700);
   EXPECT_EQ(Currency::FromReal(1e30L).Raw(), INT64_MAX);
   EXPECT_EQ(Currency::FromReal(-1e30L).Raw(), INT64_MIN);
+}
+
+// Totals of a log's costs: an amount removed undoes the same amount added whatever came in
+// between, and the value shown holds at the ends of the range instead of wrapping.
+TEST(Currency, SumsAreExactAndHoldAtTheEndsOfTheRange) {
+  const Currency big = Currency::FromRaw(9000000000000000000);
+  CurrencySum sum;
+  sum.Add(big);
+  sum.Add(big);
+  sum.Add(Currency::FromRaw(7));
+  EXPECT_EQ(sum.Value(), Currency::Max());
+  sum.Remove(big);
+  EXPECT_EQ(sum.Value(), Currency::FromRaw(9000000000000000007));
+  for (int i = 0; i < 3; ++i) sum.Remove(big);
+  EXPECT_EQ(sum.Value(), Currency::Min());
+  for (int i = 0; i < 2; ++i) sum.Add(big);
+  EXPECT_EQ(sum.Value(), Currency::FromRaw(7));
+  sum.Add(Currency::Min());
+  sum.Add(Currency::Min());
+  EXPECT_EQ(sum.Value(), Currency::Min());
+  sum.Remove(Currency::Min());
+  sum.Remove(Currency::Min());
+  sum.Remove(Currency::FromRaw(7));
+  EXPECT_EQ(sum, CurrencySum()) << "back to nothing, exactly";
+  sum.Add(Currency::FromRaw(-5));
+  EXPECT_EQ(sum.Value(), Currency::FromRaw(-5));
+
+  EXPECT_EQ(big + big, Currency::Max());
+  EXPECT_EQ(Currency::Min() + Currency::FromRaw(-1), Currency::Min());
+  EXPECT_EQ(Currency::FromRaw(-7) - big - big, Currency::Min());
+  EXPECT_EQ(Currency::FromRaw(5) + Currency::FromRaw(-7), Currency::FromRaw(-2));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "linetally/base/preferences.h"
@@ -14,11 +15,13 @@ class PreferencesTest : public ::testing::Test {
   PreferencesTest() { registry.OpenKey(kProgramKey, true); }
   std::shared_ptr<MemoryHives> hives = std::make_shared<MemoryHives>();
   MemoryRegistry registry{hives};
+  std::vector<std::string> messages;
+  std::function<void(const std::string&)> told = [this](const std::string& text) { messages.push_back(text); };
 };
 
 TEST_F(PreferencesTest, FirstStartWritesTheFiveDefaultsWithTheirTypes) {
   WriteMissingPreferenceDefaults(registry);
-  const Preferences p = ReadPreferences(registry);
+  const Preferences p = ReadPreferences(registry, told);
   EXPECT_FALSE(p.startMinimised);
   EXPECT_FALSE(p.startEvery);
   EXPECT_TRUE(p.confirmDeletes);
@@ -31,27 +34,32 @@ TEST_F(PreferencesTest, ExistingValuesAreKeptEvenAnEmptySymbol) {
   registry.WriteString("editCurrency", "");
   registry.WriteBool("checkConfirmDeletes", false);
   WriteMissingPreferenceDefaults(registry);
-  const Preferences p = ReadPreferences(registry);
+  const Preferences p = ReadPreferences(registry, told);
   EXPECT_EQ(p.currency, "");
   EXPECT_FALSE(p.confirmDeletes);
 }
 
-TEST_F(PreferencesTest, StartUpReadsThreeValuesAndReportsAWrongTypeByName) {
+TEST_F(PreferencesTest, StartUpReadsThreeValuesAndNamesTheOnesThatDoNotReadKeepingTheirDefaults) {
   // Start minimised and the note flag stay off unread, whatever is stored there.
   registry.WriteString("checkStartMin", "yes");
   registry.WriteBool("checkExtraInfo", true);
+  registry.WriteBool("checkConfirmDeletes", false);
   WriteMissingPreferenceDefaults(registry);
-  const Preferences p = ReadPreferences(registry);
+  Preferences p = ReadPreferences(registry, told);
   EXPECT_FALSE(p.startMinimised);
   EXPECT_FALSE(p.extraInfo);
+  EXPECT_TRUE(messages.empty());
 
   registry.WriteString("checkStartEvery", "yes");
-  try {
-    ReadPreferences(registry);
-    FAIL() << "no error";
-  } catch (const RegistryError& error) {
-    EXPECT_STREQ(error.what(), "Invalid data type for 'checkStartEvery'");
-  }
+  hives->SetRaw(RootKey::CurrentUser, std::string(kProgramKey).substr(1), "editCurrency", kRegDword, {36, 0, 0, 0});
+  p = ReadPreferences(registry, told);
+  EXPECT_FALSE(p.startEvery);
+  EXPECT_FALSE(p.confirmDeletes) << "read as stored";
+  EXPECT_EQ(p.currency, "\xA3");
+  EXPECT_EQ(messages, std::vector<std::string>{
+                          "The stored application preferences have unreadable values: Every time you start Windows, "
+                          "Currency symbol. Their defaults are used until you confirm Application Preferences."});
+  EXPECT_EQ(registry.ReadString("checkStartEvery"), "yes") << "nothing written";
 }
 
 // Refuses to write one value, as a key the user may not change would.
@@ -79,7 +87,7 @@ TEST_F(PreferencesTest, OnlyWrittenValuesTakeEffect) {
   EXPECT_TRUE(inForce.startEvery);
   EXPECT_FALSE(inForce.confirmDeletes);
   EXPECT_EQ(inForce.currency, "EUR");
-  const Preferences back = ReadPreferences(registry);
+  const Preferences back = ReadPreferences(registry, told);
   EXPECT_TRUE(back.startEvery);
   EXPECT_FALSE(back.confirmDeletes);
   EXPECT_EQ(back.currency, "EUR");

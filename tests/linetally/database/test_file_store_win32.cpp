@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <thread>
+
 #include "linetally/database/file_store_win32.h"
 
 namespace lt {
@@ -45,6 +47,28 @@ TEST_F(Win32FileStoreTest, AFailedReplaceKeepsTheOldFile) {
   EXPECT_THROW(files.ReplaceAtomically(path, "new\r\n"), FileError);
   CloseHandle(blocker);
   EXPECT_EQ(files.ReadAll(path), "kept\r\n");
+}
+
+// A read that fails part way once gave back what came before it as the whole file, which the
+// next save wrote over the log. Here the file is the reading end of a pipe whose writer goes
+// away after part of a log: the read fails with a broken pipe, and that is a file that could
+// not be read.
+TEST_F(Win32FileStoreTest, AReadThatFailsPartWayIsNoFile) {
+  const std::string name = "\\\\.\\pipe\\lt-read-" + std::to_string(GetCurrentProcessId());
+  HANDLE pipe = CreateNamedPipeA(name.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0,
+                                 nullptr);
+  ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+  std::thread writer([pipe] {
+    ConnectNamedPipe(pipe, nullptr);
+    const char part[] = "07/12/2026 09:15:02,07/12/2026 09:47:40,1958,Office link,1.2516,\r\n";
+    DWORD written = 0;
+    WriteFile(pipe, part, DWORD(sizeof part - 1), &written, nullptr);
+    Sleep(200);  // read, then the writer goes
+    CloseHandle(pipe);
+  });
+  const std::optional<std::string> text = files.ReadAll(name);
+  writer.join();
+  EXPECT_FALSE(text.has_value()) << "taken as the whole file: " << text->size() << " bytes";
 }
 
 TEST_F(Win32FileStoreTest, MovesADamagedFileAsideUnderAFreeName) {

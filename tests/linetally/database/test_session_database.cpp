@@ -126,26 +126,54 @@ TEST_F(Totals, FollowLoadAppendDeleteAndReload) {
   }
 }
 
-TEST_F(Totals, UnreadableCostIsAConversionErrorNamingTheFirstField) {
+TEST_F(Totals, AnUnreadableCostIsToldOnceNamingTheFirstField) {
   const std::string bad1 = "07/12/2026 10:00:00,07/12/2026 10:00:45,45,Home,1.2.5,";
   const std::string bad2 = "07/12/2026 11:00:00,07/12/2026 11:00:45,45,Home,x,";
   WriteFile("Lnt.dat", Lines({kLine1, bad1, kLine2, bad2}));
   db.LoadDatabase(db.WorkingFile());
   db.ReadDatabase(1);
-  const auto error = [&] {
-    try {
-      db.SumCost();
-    } catch (const ConversionError& e) {
-      return std::string(e.what());
-    }
-    return std::string("no error");
-  };
-  EXPECT_EQ(error(), "'1.2.5' is not a valid floating point value");
-  db.DeleteRows({1});
-  EXPECT_EQ(error(), "'x' is not a valid floating point value");
-  db.DeleteRows({2});
-  EXPECT_EQ(error(), "no error");
+  EXPECT_EQ(db.UnreadableCostToTell(), "'1.2.5' is not a valid floating point value");
+  EXPECT_EQ(db.UnreadableCostToTell(), std::nullopt);
+  EXPECT_EQ(db.SumCost(), Currency::FromRaw(12516 + 450)) << "the others still count";
+  db.DeleteRows({1, 3});
+  EXPECT_EQ(db.UnreadableCostToTell(), std::nullopt);
   EXPECT_EQ(db.SumCost(), Currency::FromRaw(12516 + 450));
+}
+
+// New once emptied the lines only: the list, the totals and the summary went on showing the
+// records until the next parse.
+TEST_F(Totals, ClearLeavesNoRowsAndNoTotals) {
+  WriteFile("Lnt.dat", Lines({kLine1, kLine2}));
+  db.LoadDatabase(db.WorkingFile());
+  db.ReadDatabase(1);
+  db.Clear();
+  EXPECT_EQ(db.Count(), 0u);
+  EXPECT_EQ(db.Table().Count(), 0u);
+  EXPECT_EQ(db.SumCost(), Currency());
+  EXPECT_EQ(db.SumSeconds(), 0);
+  EXPECT_TRUE(db.Periods().All().empty());
+}
+
+// Asked to parse from past the end, the table once kept rows that no line backs any more.
+TEST(RecordTableParse, RowsFollowTheLinesWhereverTheParseStarts) {
+  RecordTable table;
+  RunningTotals totals;
+  table.Watch(totals);
+  table.Parse({kLine1, kLine2, kLine3}, 1);
+  for (size_t from : {size_t(0), size_t(2), size_t(3), size_t(4), size_t(10)}) {
+    SCOPED_TRACE(from);
+    RecordTable shorter;
+    RunningTotals kept;
+    shorter.Watch(kept);
+    shorter.Parse({kLine1, kLine2, kLine3}, 1);
+    shorter.Parse({kLine1}, from);
+    EXPECT_EQ(shorter.Count(), 1u);
+    EXPECT_EQ(kept.Seconds(), 1958);
+    EXPECT_EQ(kept.Cost(), Currency::FromRaw(12516));
+  }
+  table.Parse({kLine1, kLine2, kLine3, kLine1}, 10);
+  EXPECT_EQ(table.Count(), 4u) << "rows not parsed yet are parsed whatever the start";
+  EXPECT_EQ(totals.Seconds(), 1958 + 45 + 3600 + 1958);
 }
 
 using Saving = DatabaseTest;

@@ -56,10 +56,9 @@ class RecordingView : public MonitorView {
     logged.push_back(record);
     if (onLog) onLog();
   }
-  bool KeepSession(const SessionRecord& soFar) override {
+  void KeepSession(const SessionRecord& soFar) override {
     keptSeconds.push_back(soFar.seconds);
     lastKept = soFar;
-    return keepAccepted;
   }
   void DropKeptSession() override { ++drops; }
   void ResetSessionDisplay() override { ++resets; }
@@ -74,7 +73,6 @@ class RecordingView : public MonitorView {
   std::vector<int> trayFrames;
   std::vector<int32_t> keptSeconds;  // the counted seconds of each kept copy
   SessionRecord lastKept;
-  bool keepAccepted = true;
   int drops = 0;
   std::string priceLabel, debugCaption;
   int statusBarUpdates = 0, resets = 0;

@@ -41,8 +41,8 @@ TEST(Budget, StoredValuesReadAsSettingsAndBadOnesAsNoneWithOneMessage) {
   EXPECT_FALSE(settings.budget);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0],
-            "The billing day '31' is not a day from 1 to 28.\rInvalid data type for 'editBudget'\r"
-            "The billing periods start on day 1 and no budget is set.");
+            "The stored monthly summary settings have unreadable values: Billing period starts on day, Budget per "
+            "period. The billing periods start on day 1 and no budget is set.");
   EXPECT_EQ(hives->GetRaw(RootKey::CurrentUser, key, kBudgetValue)->type, uint32_t(kRegDword)) << "left as it was";
 }
 

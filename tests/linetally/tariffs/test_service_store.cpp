@@ -1,12 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <functional>
+#include <set>
+
 #include "linetally/base/registry_memory.h"
+#include "linetally/tariffs/service_form.h"
 #include "linetally/tariffs/service_store.h"
 
 namespace lt {
 namespace {
 
 constexpr const char* kKey = "Software\\Corvane\\Linetally";
+
+std::vector<uint8_t> TimeBytes(double fraction) {
+  std::vector<uint8_t> bytes(8);
+  std::memcpy(bytes.data(), &fraction, 8);
+  return bytes;
+}
 
 class ServiceStoreTest : public ::testing::Test {
  protected:
@@ -29,14 +40,16 @@ class ServiceStoreTest : public ::testing::Test {
   }
   std::string Path(const std::string& name) { return std::string(kKey) + "\\" + name; }
   std::vector<std::string> Load() {
-    std::vector<std::string> errors;
-    LoadServiceTable(registry, table, [&](const std::string& e) { errors.push_back(e); });
-    return errors;
+    std::vector<std::string> messages;
+    LoadServiceTable(registry, table, told, [&](const std::string& text) { messages.push_back(text); });
+    return messages;
   }
+  MemoryHives::Key* KeyOf(const std::string& name) { return hives->Find(RootKey::CurrentUser, Path(name)); }
 
   std::shared_ptr<MemoryHives> hives;
   MemoryRegistry registry;
   ServiceTable table;
+  std::set<std::string> told;
 };
 
 TEST_F(ServiceStoreTest, WritesAllValuesWithTheirTypes) {
@@ -64,7 +77,9 @@ TEST_F(ServiceStoreTest, WritesAllValuesWithTheirTypes) {
 
 TEST_F(ServiceStoreTest, ReadsBackWhatWasWrittenWithDays) {
   WriteService(registry, "Night", Sample("Night"));
-  TelecomService s = ReadService(registry, "Night", DayReadOrder::MondayFirst);
+  const StoredService stored = ReadService(registry, "Night");
+  EXPECT_TRUE(stored.Reads());
+  const TelecomService& s = stored.service;
   EXPECT_EQ(s.Name, "Night");
   EXPECT_EQ(s.Cost, "0.06");
   EXPECT_TRUE(s.MinChargeOn);
@@ -109,59 +124,78 @@ TEST_F(ServiceStoreTest, NoServiceGivesAnEmptyTable) {
   EXPECT_EQ(table.ServiceCount(), 0u);
 }
 
-TEST_F(ServiceStoreTest, FailingServiceIsReportedOnceAndSkipped) {
-  WriteService(registry, "A", Sample("A"));
-  WriteService(registry, "B", Sample("B"));
-  WriteService(registry, "C", Sample("C"));
-  WriteService(registry, "D", Sample("D"));
-  auto lose = [&](const char* service, const char* value) {
-    std::erase_if(hives->Find(RootKey::CurrentUser, Path(service))->values,
-                  [&](const auto& v) { return v.name == value; });
+// Whatever one value holds, the service reads: its other fields, and the names of the rest.
+TEST_F(ServiceStoreTest, AServiceReadsFieldByFieldAndNamesWhatDidNotRead) {
+  const struct {
+    const char* what;
+    std::function<void()> damage;
+    std::vector<std::string> labels;
+  } cases[] = {
+      {"lost editAfter", [&] { std::erase_if(KeyOf("S")->values, [](auto& v) { return v.name == "editAfter"; }); },
+       {"Valid after"}},
+      {"a flag as text", [&] { hives->SetRaw(RootKey::CurrentUser, Path("S"), "checkMon", kRegSz, {'1'}); }, {"Mon"}},
+      {"a short time and a long one",
+       [&] {
+         hives->SetRaw(RootKey::CurrentUser, Path("S"), "editAfter", kRegBinary, std::vector<uint8_t>(7));
+         hives->SetRaw(RootKey::CurrentUser, Path("S"), "editBefore", kRegBinary, std::vector<uint8_t>(9));
+       },
+       {"Valid after", "Valid before"}},
+      {"an amount as a number and its flag lost",
+       [&] {
+         hives->SetRaw(RootKey::CurrentUser, Path("S"), "editMinCharge", kRegDword, {1, 0, 0, 0});
+         std::erase_if(KeyOf("S")->values, [](auto& v) { return v.name == "checkMinCharge"; });
+       },
+       {"Minimum call charge"}},
+      {"a lost amount reads as empty text", [&] { KeyOf("S")->values.erase(KeyOf("S")->values.begin()); }, {}},
   };
-  lose("B", "editBefore");
-  lose("C", "editAfter");
-  std::vector<std::string> errors = Load();
-  EXPECT_EQ(errors, (std::vector<std::string>{"Failed to get data for 'editBefore'",
-                                              "Failed to get data for 'editAfter'"}));
-  ASSERT_EQ(table.ServiceCount(), 2u) << "only the services actually loaded count";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteService(registry, "S", Sample("S"));
+    c.damage();
+    const StoredService stored = ReadService(registry, "S");
+    EXPECT_EQ(stored.labels, c.labels);
+    EXPECT_EQ(stored.Reads(), c.labels.empty());
+    EXPECT_FALSE(registry.HasCurrentKey());
+    const TelecomService& s = stored.service;
+    EXPECT_EQ(s.Name, "S");
+    EXPECT_EQ(s.MinCharge, stored.Unreadable(&TelecomService::MinCharge) ? "" : "0.10");
+    EXPECT_EQ(s.Days, stored.Unreadable(&TelecomService::Mon) ? "47" : "247") << "the other days stand";
+    EXPECT_EQ(s.After, stored.Unreadable(&TelecomService::After) ? 0 : 0.75);
+    EXPECT_EQ(s.Before, stored.Unreadable(&TelecomService::Before) ? 0 : 1.0 / 3);
+  }
+}
+
+TEST_F(ServiceStoreTest, AServiceThatDoesNotReadIsLeftOutAndToldOnceARun) {
+  for (const char* name : {"A", "B", "C", "D"}) WriteService(registry, name, Sample(name));
+  std::erase_if(KeyOf("B")->values, [](auto& v) { return v.name == "editBefore"; });
+  hives->SetRaw(RootKey::CurrentUser, Path("C"), "checkMon", kRegSz, {'1'});
+  hives->SetRaw(RootKey::CurrentUser, Path("C"), "editAfter", kRegSz, {'8'});
+  const std::string later = "Calls are not priced by it until it is repaired in Telecom Preferences.";
+  EXPECT_EQ(Load(), (std::vector<std::string>{
+                        "The stored service 'B' has unreadable values: Valid before. " + later,
+                        "The stored service 'C' has unreadable values: Mon, Valid after. " + later}));
+  ASSERT_EQ(table.ServiceCount(), 2u) << "only the services that read count";
   EXPECT_EQ(table.Service(1).Name, "A");
   EXPECT_EQ(table.Service(2).Name, "D");
   EXPECT_FALSE(registry.HasCurrentKey());
-}
 
-TEST_F(ServiceStoreTest, WrongTypesAndSizesNameTheirValue) {
-  WriteService(registry, "A", Sample("A"));
+  EXPECT_TRUE(Load().empty()) << "the reload after the dialog says nothing new";
+  EXPECT_EQ(table.ServiceCount(), 2u);
   WriteService(registry, "B", Sample("B"));
-  WriteService(registry, "C", Sample("C"));
-  hives->SetRaw(RootKey::CurrentUser, Path("A"), "checkSun", kRegSz, {'1'});
-  hives->SetRaw(RootKey::CurrentUser, Path("B"), "editAfter", kRegBinary, std::vector<uint8_t>(7));
-  hives->SetRaw(RootKey::CurrentUser, Path("C"), "editBefore", kRegBinary, std::vector<uint8_t>(9));
-  EXPECT_EQ(Load(), (std::vector<std::string>{"Invalid data type for 'checkSun'",
-                                              "Invalid data type for 'editAfter'",
-                                              "Failed to get data for 'editBefore'"}));
-  EXPECT_EQ(table.ServiceCount(), 0u);
+  std::erase_if(KeyOf("A")->values, [](auto& v) { return v.name == "checkFri"; });
+  EXPECT_EQ(Load(), (std::vector<std::string>{"The stored service 'A' has unreadable values: Fri. " + later}));
+  ASSERT_EQ(table.ServiceCount(), 2u);
+  EXPECT_EQ(table.Service(1).Name, "B") << "repaired";
 }
 
-TEST_F(ServiceStoreTest, MissingStringsReadEmptyButOtherValuesDoNot) {
-  hives->SetRaw(RootKey::CurrentUser, Path("Bare"), "checkMinCharge", kRegDword, {0, 0, 0, 0});
-  EXPECT_EQ(Load(), (std::vector<std::string>{"Failed to get data for 'checkDiscount'"}));
-}
-
-TEST_F(ServiceStoreTest, DialogOrderNamesMondayFirst) {
-  WriteService(registry, "A", Sample("A"));
-  MemoryHives::Key* key = hives->Find(RootKey::CurrentUser, Path("A"));
-  std::erase_if(key->values, [](const auto& v) { return v.name == "checkSun" || v.name == "checkMon"; });
-  EXPECT_THROW(
-      {
-        try {
-          ReadService(registry, "A", DayReadOrder::MondayFirst);
-        } catch (const RegistryError& e) {
-          EXPECT_STREQ(e.what(), "Failed to get data for 'checkMon'");
-          throw;
-        }
-      },
-      RegistryError);
-  EXPECT_EQ(Load(), (std::vector<std::string>{"Failed to get data for 'checkSun'"}));
+TEST_F(ServiceStoreTest, TheFormShowsATimeThatDidNotReadAsTheEmptyTime) {
+  WriteService(registry, "S", Sample("S"));
+  hives->SetRaw(RootKey::CurrentUser, Path("S"), "editBefore", kRegBinary, TimeBytes(1.5));
+  const ServiceForm form = FormOf(ReadService(registry, "S"));
+  EXPECT_EQ(form.after, "18:00");
+  EXPECT_EQ(form.before, "  :  ");
+  EXPECT_EQ(form.cost, "0.06");
+  EXPECT_TRUE(form.mon);
 }
 
 }  // namespace

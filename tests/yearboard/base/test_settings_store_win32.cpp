@@ -16,7 +16,7 @@ TEST(RegistrySettingsStore, StringValuesUnderApplicationAndSection) {
   EXPECT_EQ(store.GetSetting("YearboardTest", "categories", "TRAVEL"), "65280");
 
   HKEY key = nullptr;
-  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kPath, 0, KEY_READ, &key), ERROR_SUCCESS);
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kPath, 0, KEY_READ | KEY_SET_VALUE, &key), ERROR_SUCCESS);
   char data[32] = {};
   DWORD type = 0, size = sizeof data;
   ASSERT_EQ(RegQueryValueExA(key, "Travel", nullptr, &type, reinterpret_cast<BYTE*>(data), &size), ERROR_SUCCESS);
@@ -24,11 +24,14 @@ TEST(RegistrySettingsStore, StringValuesUnderApplicationAndSection) {
   EXPECT_EQ(size, 6u);
   EXPECT_STREQ(data, "65280");
 
-  // A value of another type reads as no setting rather than as garbage.
+  // A value of another type reads as unreadable, neither as garbage nor as no setting.
   const DWORD number = 65280;
-  RegSetValueExA(key, "Holiday", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+  ASSERT_EQ(RegSetValueExA(key, "Holiday", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number),
+            ERROR_SUCCESS);
   RegCloseKey(key);
   EXPECT_FALSE(store.GetSetting("YearboardTest", "Categories", "Holiday").has_value());
+  EXPECT_EQ(store.ReadSetting("YearboardTest", "Categories", "Holiday").state, StoredSetting::State::Unreadable);
+  EXPECT_EQ(store.ReadSetting("YearboardTest", "Categories", "Work").state, StoredSetting::State::Missing);
   RegDeleteKeyA(HKEY_CURRENT_USER, kPath);
 }
 

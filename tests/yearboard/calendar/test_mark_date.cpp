@@ -4,6 +4,7 @@
 
 #include "tests/yearboard/model/recording_view.h"
 #include "yearboard/calendar/mark_date.h"
+#include "yearboard/model/day_categories.h"
 
 namespace yb {
 namespace {
@@ -155,6 +156,42 @@ TEST_F(MarkDateTest, RepaintingPaintsOverLaterItemsAndFilesNothing) {
   EXPECT_EQ(Painted(5, 5), Rgb(255, 255, 0));
   EXPECT_EQ(Filed(5, 5), 2u);
   EXPECT_EQ(planner.CategoryList->Item("Holiday")->Appointments.size(), 1u);
+}
+
+TEST_F(MarkDateTest, AllCategoriesOfADayShowAsStripesInTableOrder) {
+  const Color blue = Rgb(0, 0, 255), yellow = Rgb(255, 255, 0);
+  planner.CategoryList->Add("Travel", blue);
+  const auto stripes = [&](int month, int day) { return planner.flxPlanner.CellStripes(month, Col(month, day)); };
+  Mark(At(5, 5, 9), At(5, 5, 10), "Travel");
+  Mark(At(5, 5, 11), At(5, 6, 10), "");
+  Mark(At(5, 5, 14), At(5, 5, 15), "HOLIDAY");
+  Mark(At(5, 5, 16), At(5, 5, 17), "Holiday");
+  EXPECT_TRUE(stripes(5, 5).empty()) << "off: one colour a day";
+  EXPECT_EQ(Painted(5, 5), 65280u);
+
+  planner.ShowAllCategories = true;
+  PaintAllDayStripes(planner);
+  EXPECT_EQ(stripes(5, 5), (std::vector<Color>{65280u, blue, kSysInactiveCaption}));
+  EXPECT_TRUE(stripes(5, 6).empty()) << "one category: the day's own colour";
+  EXPECT_EQ(Painted(5, 5), 65280u) << "the day's colour stays the last marked one";
+  Mark(At(5, 6, 12), At(5, 6, 13), "Travel");  // marked while on
+  EXPECT_EQ(stripes(5, 6), (std::vector<Color>{blue, kSysInactiveCaption}));
+
+  // A colour change repaints through MarkDate, stripes included.
+  cCategory* travel = planner.CategoryList->Item("Travel");
+  travel->EditColor([&](Color) { return yellow; },
+                    [&](const AppointmentItem& item) { MarkDate(planner, item, false); });
+  EXPECT_EQ(stripes(5, 5), (std::vector<Color>{65280u, yellow, kSysInactiveCaption}));
+  EXPECT_EQ(stripes(5, 6), (std::vector<Color>{yellow, kSysInactiveCaption}));
+
+  planner.ShowAllCategories = false;
+  PaintAllDayStripes(planner);
+  EXPECT_TRUE(stripes(5, 5).empty());
+  planner.ShowAllCategories = true;
+  PaintAllDayStripes(planner);
+  planner.BuildYearGrid();  // the next year shown starts without stripes
+  EXPECT_TRUE(stripes(5, 5).empty());
+  EXPECT_TRUE(planner.CellAt(5, Col(5, 5)).CategoryNames.empty());
 }
 
 TEST_F(MarkDateTest, DaysAfterTheEndOfTheYearAreNotMarked) {

@@ -28,6 +28,20 @@ TEST(GridModel, CellsKeepTheirPropertiesAndDefaultsByKind) {
   EXPECT_THROW(grid.Text(0, 4), std::out_of_range);
 }
 
+TEST(GridModel, StripesAreReportedOnlyWhenTheyChange) {
+  GridModel grid(3, 4, 1, 1);
+  int reports = 0;
+  grid.SetListener([&](const CellSpan*) { ++reports; });
+  EXPECT_TRUE(grid.CellStripes(1, 2).empty());
+  grid.SetCellStripes(1, 2, {255, 65280});
+  EXPECT_EQ(grid.CellStripes(1, 2), (std::vector<Color>{255, 65280}));
+  grid.SetCellStripes(1, 2, {255, 65280});
+  EXPECT_EQ(reports, 1);
+  grid.SetCellStripes(1, 2, {});
+  EXPECT_EQ(reports, 2);
+  EXPECT_THROW(grid.SetCellStripes(3, 0, {1}), std::out_of_range);
+}
+
 TEST(GridModel, GrowingKeepsCellsAndRemovingARowShiftsTheRest) {
   GridModel grid(1, 2, 1, 0);
   grid.SetText(0, 0, "Categories");

@@ -60,15 +60,44 @@ TEST_F(Categories, LoadingGivesRowsInListOrderGreenUnlessSaved) {
   EXPECT_EQ(grid.CellBackColor(1, 1), 65280u);
 }
 
-TEST_F(Categories, BadMasterListEntriesAndSavedTextsLoseNothingElse) {
-  store.SaveSetting("Yearboard", "Categories", "Holiday", "bright green");
+TEST_F(Categories, BadMasterListEntriesLoseNothingElse) {
   cCategories table(grid, AsciiCase());
-  LoadCategories(table, "Holiday;;Travel;HOLIDAY;Work", store);
+  EXPECT_TRUE(LoadCategories(table, "Holiday;;Travel;HOLIDAY;Work", store).empty());
   ASSERT_EQ(table.Count(), 2);
   EXPECT_EQ(table.Item(1)->Name(), "Holiday");  // the first of the two wins
-  EXPECT_EQ(table.Item(1)->Color(), 65280u);    // an unreadable saved colour counts as none
   EXPECT_EQ(table.Item(2)->Name(), "Travel");
   EXPECT_EQ(table.Item("Work"), nullptr);
+}
+
+// A saved colour that does not read shows green, is named, and stays as it was until the user
+// picks another colour for it.
+TEST_F(Categories, SavedColoursThatDoNotReadAreNamedAndLeftAloneUntilAColourIsPicked) {
+  store.SaveUnreadable("Yearboard", "Categories", "NotText");
+  store.SaveSetting("Yearboard", "Categories", "Words", "bright green");
+  store.SaveSetting("Yearboard", "Categories", "TooLarge", "4294967296");
+  store.SaveSetting("Yearboard", "Categories", "System", "-2147483645");
+  store.SaveSetting("Yearboard", "Categories", "Blue", " 16711680 ");
+  const std::string list = "Missing;NotText;Words;TooLarge;System;Blue;";
+  std::vector<std::string> named;
+  {
+    cCategories table(grid, AsciiCase());
+    named = LoadCategories(table, list, store);
+    EXPECT_EQ(named, (std::vector<std::string>{"NotText", "Words", "TooLarge"}));
+    const Color expected[] = {65280, 65280, 65280, 65280, kSysInactiveCaption, Rgb(0, 0, 255)};
+    for (int row = 1; row <= 6; ++row) EXPECT_EQ(table.Item(row)->Color(), expected[row - 1]) << row;
+    auto pick = [](Color chosen) { return [chosen](Color) { return chosen; }; };
+    table.Item("Words")->EditColor(pick(65280), [](const AppointmentItem&) {});  // the colour shown
+    table.Item("TooLarge")->EditColor(pick(255), [](const AppointmentItem&) {});
+    table.SaveColors(store);
+  }
+  EXPECT_EQ(UnreadableColorsMessage(named),
+            "The saved colours of these categories cannot be read: NotText, Words, TooLarge. They are shown in "
+            "green until you choose their colours.");
+  EXPECT_EQ(store.ReadSetting("Yearboard", "Categories", "NotText").state, StoredSetting::State::Unreadable);
+  EXPECT_EQ(store.GetSetting("Yearboard", "Categories", "Words"), "bright green");
+  EXPECT_EQ(store.GetSetting("Yearboard", "Categories", "TooLarge"), "255") << "picked";
+  EXPECT_EQ(store.GetSetting("Yearboard", "Categories", "Missing"), "65280");
+  EXPECT_EQ(store.GetSetting("Yearboard", "Categories", "Blue"), "16711680");
 }
 
 TEST_F(Categories, LookupIgnoresLetterCaseAsTheSystemFoldsItAndMissesGiveNothing) {
