@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
           xvfb xauth xdotool imagemagick fonts-wine fonts-liberation
-          cups printer-driver-cups-pdf poppler-utils libcups2 libcups2:i386 clang libclang-rt-14-dev)
+          cups printer-driver-cups-pdf poppler-utils libcups2 libcups2:i386 clang libclang-rt-14-dev
+          python3)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -11,6 +11,7 @@ namespace lt {
 struct CostState {
   long double accumulatedCost = 0;  // per-second costs plus the connection charge
   bool firstSecond = false;         // set at session start, cleared once the connection charge is added
+  std::string connection;           // the entry name timed; "Debug Session" for the debug session
 };
 
 // The window side the cost step writes to.

@@ -76,6 +76,7 @@ void SessionMonitor::Timer1Timer() {
     const bool counted = second != lastSecond;
     if (counted) {
       ++onlineSeconds;
+      costState.connection = debugMode ? kDebugSessionName : entryName;
       callCost = costs.get().UpdateCallCost(costState, view);
       lastSecond = second;
     } else {

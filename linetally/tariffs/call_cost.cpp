@@ -73,11 +73,21 @@ bool TariffCostStep::Shown(const TelecomService& s, char weekday) {
   return true;
 }
 
+// A session times one connection, so its key is made once, not every second.
+const std::string& TariffCostStep::ConnectionKeyOf(const std::string& connection) {
+  if (connection != keyedConnection) {
+    keyedConnection = connection;
+    connectionKey = ConnectionKey(connection);
+  }
+  return connectionKey;
+}
+
 Currency TariffCostStep::UpdateCallCost(CostState& state, CostDisplay& display) {
   char weekday = WeekdayDigit();
+  const std::string& connection = ConnectionKeyOf(state.connection);
   size_t number = 0;
   for (size_t i = 1; i <= table.ServiceCount() && number == 0; ++i)
-    if (InForce(table.Service(i), weekday)) number = i;
+    if (table.AppliesTo(i, connection) && InForce(table.Service(i), weekday)) number = i;
   if (number == 0) {
     display.SetPriceLabel(kNoCost);
     return Currency();

@@ -1,8 +1,9 @@
 #pragma once
 // The cost step and the idle price label over the service table. Every second of a session
 // adds 1/60 of the per-minute rate in force at that second; the connection charge is added
-// once, and the minimum charge is the least the session costs. The clock is read afresh for
-// every comparison with a window bound, as the tariff rules are written.
+// once, and the minimum charge is the least the session costs. Only the services for the
+// connection timed are in force. The clock is read afresh for every comparison with a window
+// bound, as the tariff rules are written.
 #include "linetally/base/clock.h"
 #include "linetally/monitor/cost_step.h"
 #include "linetally/tariffs/telecom_service.h"
@@ -27,9 +28,11 @@ class TariffCostStep : public CostStep {
   double TimeNow();
   bool InForce(const TelecomService& service, char weekday);  // bounds inclusive
   bool Shown(const TelecomService& service, char weekday);    // bounds exclusive
+  const std::string& ConnectionKeyOf(const std::string& connection);
 
   const ServiceTable& table;
   Clock& clock;
+  std::string keyedConnection, connectionKey;  // the last connection timed and its key
 };
 
 }  // namespace lt

@@ -173,6 +173,11 @@ FormCheck CheckForm(const ServiceForm& form, const std::string& name) {
     check.error = "'" + (after ? form.before : form.after) + ":00' is not a valid time";
     return check;
   }
+  ConnectionsCheck connections = CheckConnections(form.connections);
+  if (!connections.error.empty()) {
+    check.error = connections.error;
+    return check;
+  }
   TelecomService s;
   s.Name = name;
   s.Cost = form.cost;
@@ -187,6 +192,7 @@ FormCheck CheckForm(const ServiceForm& form, const std::string& name) {
   s.Days = BuildDays(s);
   s.After = *after;
   s.Before = *before;
+  s.Connections = connections.text;
   check.service = s;
   return check;
 }
@@ -204,6 +210,7 @@ ServiceForm FormOf(const TelecomService& s) {
   form.fri = s.Fri, form.sat = s.Sat, form.sun = s.Sun;
   form.after = FractionToTimeText(s.After);
   form.before = FractionToTimeText(s.Before);
+  form.connections = s.Connections;
   return form;
 }
 

@@ -65,6 +65,7 @@ struct ServiceForm {
   bool minChargeOn = false, connChargeOn = false, discountOn = false;
   bool mon = false, tue = false, wed = false, thu = false, fri = false, sat = false, sun = false;
   std::string after = kEmptyTime, before = kEmptyTime;
+  std::string connections;
 };
 
 // The service to store, or the message that names what is wrong; nothing is saved then.

@@ -27,6 +27,7 @@ const ServiceField kServiceFields[] = {
     {"checkSun", "Sun", &S::Sun},
     {"editAfter", "Valid after", &S::After},
     {"editBefore", "Valid before", &S::Before},
+    {"editConnections", "Connections", &S::Connections},  // missing: every connection
 };
 
 std::string ServicePath(const std::string& name) { return std::string(kProgramKey) + "\\" + name; }

@@ -1,5 +1,5 @@
 #pragma once
-// The telecom services in the registry: one sub-key of the program key per service, sixteen
+// The telecom services in the registry: one sub-key of the program key per service, its
 // values named after the dialog's controls. Reading one service field by field (a value that
 // does not read leaves its field empty and is named), writing one whole, and the load of the
 // table behind the main window's DoRegistry.
@@ -39,7 +39,7 @@ struct StoredService {
 // throws: a key that is gone reads as one whose values are all missing.
 StoredService ReadService(Registry& registry, const std::string& name);
 
-// Opens the service's key, creating it when missing, writes all sixteen values, closes it.
+// Opens the service's key, creating it when missing, writes all its values, closes it.
 void WriteService(Registry& registry, const std::string& name, const TelecomService& service);
 
 // "The stored service 'X' has unreadable values: A, B. " followed by `advice`.

@@ -20,6 +20,7 @@ constexpr Command kCommands[] = {
     {IDM_NEW1, &TfrmMain::New1Click},
     {IDM_OPEN1, &TfrmMain::Open1Click},
     {IDM_SAVEAS1, &TfrmMain::SaveAs1Click},
+    {IDM_EXPORT1, &TfrmMain::Export1Click},
     {IDM_PRINTSETUP1, &TfrmMain::PrintSetup1Click},
     {IDM_PRINT1, &TfrmMain::Print1Click},
     {IDM_EXIT1, &TfrmMain::Exit1Click},

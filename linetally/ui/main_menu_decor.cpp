@@ -35,6 +35,7 @@ struct PictureItem {
 };
 constexpr PictureItem kPictureItems[] = {
     {IDM_NEW1, "MENU_NEW"},        {IDM_OPEN1, "MENU_OPEN"},     {IDM_SAVEAS1, "MENU_SAVEAS"},
+    {IDM_EXPORT1, "MENU_EXPORT"},
     {IDM_PRINT1, "MENU_PRINT"},    {IDM_DELETE1, "MENU_DELETE"}, {IDM_TELECOMSERVICES1, "MENU_TELECOM"},
     {IDM_CONTENTS1, "MENU_HELP"},  {IDM_SUMMARY1, "MENU_SUMMARY"},
 };

@@ -94,6 +94,7 @@ class TfrmMain : public Window,
   void New1Click();
   void Open1Click();
   void SaveAs1Click();
+  void Export1Click();
   void Delete1Click();
   void PrintSetup1Click();
   void Print1Click();

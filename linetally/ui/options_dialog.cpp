@@ -80,7 +80,7 @@ void TfrmOptions::CreatePricesSheet(HWND sheet) {
 
 void TfrmOptions::CreateTimesSheet(HWND sheet) {
   Picture(sheet, IDB_OPTIONS_TIMES, 8, 8, IDC_IMAGE2);
-  Control(sheet, 0, "BUTTON", " When ", BS_GROUPBOX, 56, 4, 343, 150);
+  Control(sheet, 0, "BUTTON", " When ", BS_GROUPBOX, 56, 4, 343, 198);
   Label(sheet, "Service valid on the following days:", 68, 26, 260);
   checkMon = CheckBox(sheet, "Mon", 68, 48, 60, IDC_CHECKMON);
   checkTue = CheckBox(sheet, "Tue", 136, 48, 60, IDC_CHECKTUE);
@@ -96,6 +96,11 @@ void TfrmOptions::CreateTimesSheet(HWND sheet) {
   Label(sheet, "Before:", 68, 114, 40);
   editBefore.Attach(Control(sheet, WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP, 110, 110, 44, 21,
                             IDC_EDITBEFORE));
+  Label(sheet, "&Connections:", 68, 152, 70);
+  editConnections = Control(sheet, WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 140, 148,
+                            246, 21, IDC_EDITCONNECTIONS);
+  Control(sheet, 0, "STATIC", "Dial-up connections separated by \";\".\nLeave it empty for every connection.",
+          SS_LEFT, 140, 172, 246, 26);
 }
 
 void TfrmOptions::Execute() {
@@ -210,6 +215,7 @@ ServiceForm TfrmOptions::ReadControls() {
   form.sun = IsChecked(checkSun);
   form.after = editAfter.Text();
   form.before = editBefore.Text();
+  form.connections = TextOf(editConnections);
   return form;
 }
 
@@ -226,6 +232,7 @@ void TfrmOptions::ShowForm(const ServiceForm& form) {
   SetChecked(checkSun, form.sun);
   editAfter.SetText(form.after);
   editBefore.SetText(form.before);
+  SetTextOf(editConnections, form.connections);
   FollowCheckBoxes();
 }
 
@@ -247,6 +254,7 @@ bool TfrmOptions::WriteToRegistry(const std::string& name) {
     return false;
   }
   WriteService(host.AppRegistry(), name, *check.service);
+  SetTextOf(editConnections, check.service->Connections);  // each name once, as stored
   return true;
 }
 

@@ -55,6 +55,7 @@ class TfrmOptions : public ModalForm {
   HWND checkMon = nullptr, checkTue = nullptr, checkWed = nullptr, checkThu = nullptr;
   HWND checkFri = nullptr, checkSat = nullptr, checkSun = nullptr;
   TimeMaskEdit editAfter, editBefore;
+  HWND editConnections = nullptr;
   HWND ComboBox1 = nullptr, btnSaveAs = nullptr, btnDelete = nullptr, btnClose = nullptr;
 };
 

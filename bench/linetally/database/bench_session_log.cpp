@@ -4,12 +4,16 @@
 
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 
+#include "linetally/database/csv_export.h"
 #include "linetally/database/file_store_memory.h"
 #include "linetally/database/session_database.h"
 #include "linetally/database/session_journal.h"
 #include "linetally/monitor/session_monitor.h"
 #include "linetally/summary/status_bar.h"
+#include "linetally/tariffs/call_cost.h"
+#include "bench/linetally/tariffs/fifty_services.h"
 
 namespace lt {
 namespace {
@@ -82,6 +86,16 @@ void RewriteWorkingFile100000(benchmark::State& state) {
 }
 BENCHMARK(RewriteWorkingFile100000)->Unit(benchmark::kMillisecond);
 
+// The CSV text of a 100,000-record log, every record chosen (the export without its file).
+void ExportCsv100000(benchmark::State& state) {
+  LoadedLog loaded(100000);
+  std::vector<size_t> records(loaded.db.Table().Count());
+  std::iota(records.begin(), records.end(), size_t(1));
+  const Utf8Converter asIs = [](std::string_view text) { return std::string(text); };
+  for (auto _ : state) benchmark::DoNotOptimize(ExportCsv(loaded.db.Table(), records, loaded.formats, asIs));
+}
+BENCHMARK(ExportCsv100000)->Unit(benchmark::kMillisecond);
+
 // A journal holding `unsaved` finished sessions that no save took (the log held open by another
 // program all day), as the session in progress finds it.
 void FillJournal(SessionJournal& journal, int unsaved) {
@@ -128,7 +142,7 @@ class SilentView : public MonitorView {
   explicit SilentView(const SessionDatabase& log) : log(log) { FillJournal(journal, 100); }
   void SetStatusText(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
   void UpdateStatusBar() override {
-    // The window reads the wall clock here; the settable clock steps on each reading instead.
+    // The window reads the wall clock here; the benchmark keeps the day fixed instead.
     const StatusSettings settings{"\xA3", false, Currency::FromRaw(100000), PeriodOf(today, 1)};
     StatusTexts texts = CurrentStatusTexts(*monitor, log, totalCost, settings);
     benchmark::DoNotOptimize(texts);
@@ -162,21 +176,29 @@ class FlatCost : public CostStep {
 };
 
 // A tick while on line, the status bar refreshed from a 100,000-record log on three ticks in
-// four, the session kept once a minute in a journal of 100 unsaved sessions.
-void OneTick(benchmark::State& state) {
+// four, the session kept once a minute in a journal of 100 unsaved sessions, and the fourth
+// pricing its second: at a flat rate, or by 50 services each for three connections.
+void OneTick(benchmark::State& state, bool priced) {
   LoadedLog loaded(100000);
   const SessionDatabase& db = loaded.db;
   ConnectedRas ras;
+  // A quarter of a second a tick, however often the tick and the cost step read the clock.
   SettableClock clock(CivilDateTime{2026, 12, 9, 10, 0, 1, 0});
-  clock.SetStepMilliseconds(125);  // two readings a tick: a second changes every fourth tick
-  FlatCost costs;
+  FlatCost flat;
+  const ServiceTable services = FiftyServices(true);
+  TariffCostStep tariffs(services, clock);
+  CostStep& costs = priced ? static_cast<CostStep&>(tariffs) : flat;
   SilentView view(db);
   SessionMonitor monitor(ras, clock, costs, view);
   view.monitor = &monitor;
   view.totalCost = db.SumCost();
-  for (auto _ : state) monitor.Timer1Timer();
+  for (auto _ : state) {
+    monitor.Timer1Timer();
+    clock.AdvanceMilliseconds(250);
+  }
 }
-BENCHMARK(OneTick);
+BENCHMARK_CAPTURE(OneTick, flat_rate, false);
+BENCHMARK_CAPTURE(OneTick, fifty_services_for_connections, true);
 
 }  // namespace
 }  // namespace lt

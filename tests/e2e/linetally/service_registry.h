@@ -18,6 +18,7 @@ struct Service {
   std::string minCharge = "0.000", connCharge = "0.000", discount = "0.000";
   std::string days = "MonTueWedThuFriSatSun";
   double after = 0, before = 0;  // the whole day
+  std::string connections = "";   // none stored when empty, as services saved before it existed
 };
 
 inline std::vector<uint8_t> Dword(bool on) { return {uint8_t(on ? 1 : 0), 0, 0, 0}; }
@@ -48,6 +49,7 @@ inline void WriteService(const std::string& name, const Service& s) {
                   Dword(s.days.find(day) != std::string::npos));
   WriteRegistry(HKEY_CURRENT_USER, key, "editAfter", REG_BINARY, TimeBytes(s.after));
   WriteRegistry(HKEY_CURRENT_USER, key, "editBefore", REG_BINARY, TimeBytes(s.before));
+  if (!s.connections.empty()) WriteRegistryString(HKEY_CURRENT_USER, key, "editConnections", s.connections);
 }
 
 // The cost field of the log's first record, in ten-thousandths, and its counted seconds.

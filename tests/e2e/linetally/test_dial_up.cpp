@@ -110,6 +110,33 @@ TEST_F(DialUpTest, CancelledDialLogsNothingAndADisconnectedLineEndsOnThatTick) {
   EXPECT_LE(std::atoi(fields[2].c_str()), 4) << "the session ends on the disconnected tick";
 }
 
+// Each connection is priced by the service for it, named in any letter case; the other
+// service's window and price would apply too.
+TEST(DialUpConnections, TwoConnectionsArePricedEachByItsOwnService) {
+  LinetallyApp app;
+  DialScript dial{app.Folder()};
+  WriteService("Home tariff", Service{.cost = "1.2", .connections = "HOME DIAL"});  // two cents a second
+  WriteService("Office tariff", Service{.cost = "0.6", .connections = "Office link;Mobile"});
+  app.Start();
+  const struct {
+    const char* name;
+    const char* label;
+    int centsPerSecond;
+  } lines[] = {{"Office link", "Office tariff 0.6000 per min", 1}, {"Home dial", "Home tariff 1.2000 per min", 2}};
+  size_t logged = 0;
+  for (const auto& line : lines) {
+    dial.Write(std::string("0 0x1001 0x2000 ") + line.name + "\n3500 none\n");
+    EXPECT_TRUE(WaitUntil([&] { return app.Label2() == line.label; }, 4000)) << line.name << ": " << app.Label2();
+    Screenshot(app.Main(), std::string("linetally-dial-") + (line.centsPerSecond == 1 ? "office" : "home"));
+    ASSERT_TRUE(WaitUntil([&] { return app.Rows().size() == logged + 1; }, 8000)) << line.name;
+    ++logged;
+    const auto fields = LogFields(LogLines(app.WorkingFile()).back());
+    ASSERT_EQ(fields.size(), 6u);
+    EXPECT_EQ(fields[3], line.name);
+    EXPECT_EQ(fields[4], Money(std::atoi(fields[2].c_str()) * line.centsPerSecond, 0)) << line.name;
+  }
+}
+
 // The platform query picks the record layouts: extended ones on Windows 98, compact ones on
 // the NT platform, each at this build's architecture's size. The stand-in refuses any other
 // size, so a logged session shows the layout was read right. Windows 98 ran no 64-bit programs,

@@ -14,6 +14,7 @@ namespace {
 // Picture colours that only the menu pictures use.
 constexpr COLORREF kPage = RGB(248, 248, 248), kFolder = RGB(255, 255, 0), kStroke = RGB(255, 0, 0);
 constexpr COLORREF kLens = RGB(0, 192, 192), kQuestion = RGB(0, 0, 255), kChartBar = RGB(224, 140, 30);
+constexpr COLORREF kArrow = RGB(0, 128, 0);
 
 // The screen pixels of a window.
 struct Capture {
@@ -108,6 +109,7 @@ TEST(MenuDecor, EveryMainMenuShowsItsPictures) {
   Capture shot = Grab(file);
   EXPECT_GT(shot.Count(kPage), 3 * 40) << "New, Save As and Print";
   EXPECT_GT(shot.Count(kFolder), 20) << "Open";
+  EXPECT_GT(shot.Count(kArrow), 15) << "Export: its green arrow";
   CloseMenus(app);
 
   HWND edit = OpenMenu(app, 'e');

@@ -140,6 +140,35 @@ TEST_F(OptionsTest, SavingWritesAllSixteenValuesWithTheirTypes) {
   EXPECT_TRUE(Enabled(C(IDC_BTNDELETE)));
 }
 
+TEST_F(OptionsTest, ConnectionsAreSavedEachOnceAndANameNoConnectionCanHaveIsRefused) {
+  app.Start();
+  Open();
+  ShowTimes();
+  Retype(C(IDC_EDITAFTER), "0000");
+  Retype(C(IDC_EDITBEFORE), "0000");
+  Retype(C(IDC_EDITCONNECTIONS), " Office link; home ;HOME");
+  Screenshot(form, "telecom-preferences-connections");
+  Save("Office");
+  ASSERT_TRUE(WaitUntil([&] { return Value("Office", "editConnections").has_value(); }));
+  EXPECT_EQ(Value("Office", "editConnections")->type, REG_SZ);
+  EXPECT_EQ(Value("Office", "editConnections")->AsString(), "Office link;home");
+  EXPECT_EQ(Text(C(IDC_EDITCONNECTIONS)), "Office link;home") << "the edit shows what was stored";
+
+  Retype(C(IDC_EDITCONNECTIONS), "Office link;ISDN/2");
+  Save("Office");
+  auto ask = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(ask);
+  Answer(*ask, IDYES);  // overwrite
+  auto error = WaitForMessageBox(app.Program().Id());
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->text.rfind("Connections: the name \"ISDN/2\" holds \"/\"", 0), 0u) << error->text;
+  Screenshot(error->window, "telecom-preferences-connections-refused");
+  Answer(*error, IDOK);
+  Sleep(300);
+  EXPECT_EQ(Value("Office", "editConnections")->AsString(), "Office link;home") << "nothing written";
+  EXPECT_EQ(Text(C(IDC_EDITCONNECTIONS)), "Office link;ISDN/2") << "kept for the user to correct";
+}
+
 TEST_F(OptionsTest, AmountEditsTakeDigitsAndOnePoint) {
   app.Start();
   Open();

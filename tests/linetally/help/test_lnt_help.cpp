@@ -32,6 +32,21 @@ TEST(LntHelp, HoldsTheTopicsTheProgramOpens) {
     EXPECT_GT(t->paragraphs.size(), 2u) << number;
   }
   EXPECT_NE(help.ByNumber(8030)->paragraphs[1].text.find("900 records"), std::string::npos);
+  // Reached from the contents and from the topic F1 opens where the user meets them.
+  auto jumpsTo = [&](const winhelp::ReadTopic* from, const winhelp::ReadTopic* to) {
+    for (const auto& paragraph : from->paragraphs)
+      for (int32_t hash : paragraph.jumps)
+        for (const auto& [h, address] : help.contexts)
+          if (h == hash && help.TopicAt(address) == to) return true;
+    return false;
+  };
+  for (const auto& [context, f1] : {std::pair{"ServiceConnections", 2050}, std::pair{"ExportingSessions", 2000}}) {
+    const winhelp::ReadTopic* t = help.ByContext(context);
+    ASSERT_NE(t, nullptr) << context;
+    EXPECT_GT(t->paragraphs.size(), 4u) << context;
+    EXPECT_TRUE(jumpsTo(start, t)) << context;
+    EXPECT_TRUE(jumpsTo(help.ByNumber(f1), t)) << context;
+  }
 }
 
 TEST(LntHelp, EveryJumpLeadsToATopic) {

@@ -86,6 +86,7 @@ class CountingCostStep : public CostStep {
   Currency UpdateCallCost(CostState& state, CostDisplay&) override {
     ++steps;
     firstSecondSeen.push_back(state.firstSecond);
+    connectionsSeen.push_back(state.connection);
     state.firstSecond = false;
     return Currency::FromRaw(10 * steps);
   }
@@ -95,6 +96,7 @@ class CountingCostStep : public CostStep {
   }
   int steps = 0, priceLabels = 0;
   std::vector<bool> firstSecondSeen;
+  std::vector<std::string> connectionsSeen;  // the connection each step priced
 };
 
 }  // namespace lt::testing

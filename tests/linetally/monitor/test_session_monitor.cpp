@@ -63,6 +63,7 @@ TEST_F(MonitorTest, AConnectedSessionIsLoggedWhenTheConnectionGoes) {
   EXPECT_EQ(view.status[0], "Starting Authentication Process...");
   EXPECT_EQ(view.status[11], "On-line for 000:00:03");
   EXPECT_EQ(costs.firstSecondSeen, (std::vector<bool>{true, false, false}));
+  EXPECT_EQ(costs.connectionsSeen, (std::vector<std::string>(3, "Office link")));
   EXPECT_EQ(monitor.CallCost(), Currency()) << "reset after the session";
 }
 
@@ -109,6 +110,16 @@ TEST_F(MonitorTest, DebugSessionWithoutAnEntryNameIsADebugSession) {
   EXPECT_EQ(view.logged[0].service, "Debug Session");
   EXPECT_EQ(view.logged[0].seconds, 3);
   EXPECT_EQ(view.status.back(), "RAS Idle");
+}
+
+TEST_F(MonitorTest, ADebugSessionIsPricedAsTheDebugSessionWhateverEntryWasSeenLast) {
+  ras.Then({1, "Office link", uint16_t(0x2000)}, 4);
+  RunSeconds(2);
+  ASSERT_EQ(view.logged.size(), 1u);
+  monitor.Button1Click();
+  RunSeconds(2, 20);
+  EXPECT_EQ(costs.connectionsSeen.front(), "Office link");
+  EXPECT_EQ(costs.connectionsSeen.back(), "Debug Session");
 }
 
 TEST_F(MonitorTest, ALateTickAddsOneSecondAndEqualSecondsRefreshTheStatusBar) {

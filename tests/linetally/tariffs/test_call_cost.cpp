@@ -49,7 +49,7 @@ class CallCostTest : public ::testing::Test {
 
   // A session of `seconds` cost steps from a fresh start; the last result.
   Currency Session(int seconds) {
-    state = CostState{0, true};
+    state = CostState{0, true, ""};
     Currency cost;
     for (int i = 0; i < seconds; ++i) cost = step.UpdateCallCost(state, display);
     return cost;
@@ -67,7 +67,7 @@ class CallCostTest : public ::testing::Test {
   }
   std::string Picked(CivilDateTime when) {
     clock.Set(when);
-    state = CostState{0, true};
+    state = CostState{0, true, ""};
     step.UpdateCallCost(state, display);
     std::string cost = display.label;
     step.UpdatePriceLabel(display);
@@ -146,7 +146,7 @@ TEST_F(CallCostTest, ConnectionChargeWaitsForAServiceThatHasOne) {
   dial.ConnCharge = "0.05";
   table.Add(free);
   table.Add(dial);
-  state = CostState{0, true};
+  state = CostState{0, true, ""};
   step.UpdateCallCost(state, display);
   EXPECT_TRUE(state.firstSecond);
   clock.Set(At(12, 0, 0, 0, 10));  // Thursday: only Dial applies
@@ -162,7 +162,7 @@ TEST_F(CallCostTest, NoServiceInForceCostsNothingAndKeepsTheTotal) {
   TelecomService s = AllWeek("Weekdays", "0.06");
   s.Days = "23456";
   table.Add(s);
-  state = CostState{0.5L, true};
+  state = CostState{0.5L, true, ""};
   clock.Set(At(12, 0, 0, 0, 12));  // Saturday
   EXPECT_EQ(step.UpdateCallCost(state, display).Raw(), 0);
   EXPECT_EQ(state.accumulatedCost, 0.5L);
@@ -183,7 +183,7 @@ TEST_F(CallCostTest, DaytimeEveningWeekend) {
 
 TEST_F(CallCostTest, CallAcrossATariffBoundaryIsPricedPieceByPiece) {
   ThreeTariffs();
-  state = CostState{0, true};
+  state = CostState{0, true, ""};
   Currency cost;
   for (int i = 0; i < 60; ++i) {
     clock.Set(At(17, 59, 30, 100));
@@ -200,6 +200,52 @@ TEST_F(CallCostTest, OverlapsPickTheFirstForCostAndTheLastForTheLabel) {
   EXPECT_EQ(Picked(At(12, 0)), "First 0.0500 per min | Calls will cost 0.0700 per min");
 }
 
+// The cost step walks only the services for the connection timed; the idle label looks at all.
+TEST_F(CallCostTest, EachConnectionIsPricedByTheServicesForIt) {
+  TelecomService office = AllWeek("Office", "0.06"), home = AllWeek("Home", "0.02"),
+                 debug = AllWeek("Debug", "0.01"), anywhere = AllWeek("Anywhere", "0.10"),
+                 late = AllWeek("Late office", "0.03");
+  office.Days = "23456";
+  office.Connections = "Office link";
+  home.Connections = " Home dial ;\xC9" "cole;;mobile; HOME DIAL";
+  debug.Connections = "debug session";
+  late.Connections = "Office link";
+  late.After = 18 * kHour;
+  late.Before = 23 * kHour;
+  for (const TelecomService& s : {office, home, debug, anywhere, late}) table.Add(s);
+  const struct {
+    const char* connection;
+    CivilDateTime when;
+    const char* label;
+  } cases[] = {
+      {"Office link", At(12, 0), "Office 0.0600 per min"},
+      {"OFFICE LINK", At(12, 0), "Office 0.0600 per min"},       // letter case
+      {"Home dial", At(12, 0), "Home 0.0200 per min"},           // Office is in force, but not for it
+      {"home DIAL", At(12, 0), "Home 0.0200 per min"},
+      {"\xE9" "COLE", At(12, 0), "Home 0.0200 per min"},            // accented letters fold too
+      {"Mobile", At(12, 0), "Home 0.0200 per min"},
+      {"Home dial 2", At(12, 0), "Anywhere 0.1000 per min"},     // whole names only
+      {"Office link", At(12, 0, 0, 0, 12), "Anywhere 0.1000 per min"},  // Saturday: Office is off
+      {"Office link", At(19, 0, 0, 0, 12), "Anywhere 0.1000 per min"},  // the first in force wins
+      {"Debug Session", At(12, 0), "Debug 0.0100 per min"},
+      {"", At(12, 0), "Anywhere 0.1000 per min"},
+  };
+  for (const auto& c : cases) {
+    clock.Set(c.when);
+    state = CostState{0, true, c.connection};
+    step.UpdateCallCost(state, display);
+    EXPECT_EQ(display.label, c.label) << c.connection;
+  }
+  clock.Set(At(19, 0));
+  step.UpdatePriceLabel(display);
+  EXPECT_EQ(display.label, "Calls will cost 0.0300 per min") << "idle: the last service shown, for any connection";
+  table = ServiceTable();
+  table.Add(office);
+  state = CostState{0, true, "Home dial"};
+  EXPECT_EQ(step.UpdateCallCost(state, display).Raw(), 0);
+  EXPECT_EQ(display.label, "No call cost defined");
+}
+
 TEST_F(CallCostTest, ClockIsReadAfreshForEachBound) {
   TelecomService s = AllWeek("Day", "0.06");
   s.After = 8 * kHour;
@@ -208,7 +254,7 @@ TEST_F(CallCostTest, ClockIsReadAfreshForEachBound) {
   // The day test, then A <= t at 18:00:00.000, then t <= B at 18:00:00.001.
   clock.Set(At(17, 59, 59, 999));
   clock.SetStepMilliseconds(1);
-  state = CostState{0, true};
+  state = CostState{0, true, ""};
   EXPECT_EQ(step.UpdateCallCost(state, display).Raw(), 0);
   EXPECT_EQ(display.label, "No call cost defined");
   clock.Set(At(17, 59, 59, 998));
@@ -247,7 +293,7 @@ TEST_F(CallCostTest, UnusedAmountsAreNotConverted) {
 
 TEST_F(CallCostTest, EmptyPriceIsFatalWhenUsed) {
   table.Add(AllWeek("Broken", ""));
-  state = CostState{0, true};
+  state = CostState{0, true, ""};
   EXPECT_THROW(step.UpdateCallCost(state, display), AmountConversionError);
   EXPECT_THROW(step.UpdatePriceLabel(display), AmountConversionError);
 }

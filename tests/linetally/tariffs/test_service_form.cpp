@@ -128,6 +128,40 @@ TEST(ServiceForm, CheckRefusesMissingAmountsAndBadTimesBeforeAnyWrite) {
   EXPECT_EQ(CheckForm(late, "Day").error, "'  :  :00' is not a valid time") << "editAfter first";
 }
 
+// Stored as the names kept, joined by ";"; a name no connection can have refuses the save.
+TEST(ServiceForm, ConnectionsAreCheckedAndStoredOncePerName) {
+  ServiceForm form;
+  form.after = form.before = "00:00";
+  const struct {
+    const char* typed;
+    const char* stored;  // nullptr: refused with `error`
+    const char* error;
+  } cases[] = {
+      {"", "", nullptr},
+      {"  ;; ", "", nullptr},
+      {" Office link ;Home;office LINK; home", "Office link;Home", nullptr},
+      {"Caf\xE9;CAF\xC9", "Caf\xE9", nullptr},
+      {"Home;Office/ISDN;a:b", nullptr, "the name \"Office/ISDN\" holds \"/\""},
+      {"a:b", nullptr, "holds \":\""},
+      {"Home|2", nullptr, "holds \"|\""},
+      {".hidden", nullptr, "the name \".hidden\" begins with \".\""},
+      {"Pay as you go (eve.)", "Pay as you go (eve.)", nullptr},
+  };
+  for (const auto& c : cases) {
+    form.connections = c.typed;
+    FormCheck check = CheckForm(form, "Day");
+    if (c.stored) {
+      ASSERT_TRUE(check.service) << c.typed << ": " << check.error;
+      EXPECT_EQ(check.service->Connections, c.stored) << c.typed;
+      EXPECT_EQ(FormOf(*check.service).connections, c.stored);
+    } else {
+      EXPECT_FALSE(check.service) << c.typed;
+      EXPECT_EQ(check.error.rfind("Connections: ", 0), 0u) << check.error;
+      EXPECT_NE(check.error.find(c.error), std::string::npos) << check.error;
+    }
+  }
+}
+
 TEST(ServiceForm, StoredServiceShowsInTheForm) {
   TelecomService s;
   s.Cost = "5";

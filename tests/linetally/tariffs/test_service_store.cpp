@@ -35,6 +35,7 @@ class ServiceStoreTest : public ::testing::Test {
     s.Mon = s.Wed = s.Sat = true;
     s.After = 0.75;
     s.Before = 1.0 / 3;
+    s.Connections = "Office link;Home";
     return s;
   }
   std::string Path(const std::string& name) { return std::string(kKey) + "\\" + name; }
@@ -51,7 +52,7 @@ class ServiceStoreTest : public ::testing::Test {
   std::set<std::string> told;
 };
 
-TEST_F(ServiceStoreTest, WritesAllSixteenValuesWithTheirTypes) {
+TEST_F(ServiceStoreTest, WritesAllValuesWithTheirTypes) {
   WriteService(registry, "Night", Sample("Night"));
   EXPECT_FALSE(registry.HasCurrentKey());
   MemoryHives::Key* key = hives->Find(RootKey::CurrentUser, Path("Night"));
@@ -62,7 +63,7 @@ TEST_F(ServiceStoreTest, WritesAllSixteenValuesWithTheirTypes) {
                        "editCost", "checkMinCharge", "editMinCharge", "checkDiscount",
                        "editDiscount", "checkConnCharge", "editConnCharge", "checkMon",
                        "checkTue", "checkWed", "checkThu", "checkFri", "checkSat", "checkSun",
-                       "editAfter", "editBefore"}));
+                       "editAfter", "editBefore", "editConnections"}));
   auto raw = [&](const char* name) { return *hives->GetRaw(RootKey::CurrentUser, Path("Night"), name); };
   EXPECT_EQ(raw("editCost").type, kRegSz);
   EXPECT_EQ(raw("editCost").data, (std::vector<uint8_t>{'0', '.', '0', '6'}));
@@ -88,6 +89,7 @@ TEST_F(ServiceStoreTest, ReadsBackWhatWasWrittenWithDays) {
   EXPECT_EQ(s.Days, "247");
   EXPECT_EQ(s.After, 0.75);
   EXPECT_EQ(s.Before, 1.0 / 3);
+  EXPECT_EQ(s.Connections, "Office link;Home");
 }
 
 TEST_F(ServiceStoreTest, DaysCoverTheWeekInAscendingDigits) {
