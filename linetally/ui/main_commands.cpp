@@ -2,7 +2,7 @@
 // handlers, the notifications of its controls, and the File commands, Show and Exit.
 #include "linetally/ui/main_window.h"
 
-#include <commdlg.h>
+#include "linetally/ui/file_dialogs.h"
 
 
 #include "linetally/resources/resource.h"
@@ -43,26 +43,9 @@ constexpr Command kCommands[] = {
 
 const char kLoseRecords[] = "You will lose all current database records. Continue?";
 
-// OpenDialog1 / SaveDialog1; empty when cancelled.
-std::string AskFileName(HWND owner, bool save) {
-  char name[MAX_PATH] = {};
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFile = name;
-  dialog.nMaxFile = sizeof name;
-  if (save) {
-    dialog.lpstrTitle = "Save Database";
-    dialog.lpstrFilter = "Linetally Database\0*.ltb\0";
-    dialog.lpstrDefExt = "ltb";
-    dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-    return GetSaveFileNameA(&dialog) ? name : "";
-  }
-  dialog.lpstrTitle = "Load Database";
-  dialog.lpstrFilter = "Linetally Database Files\0*.ltb\0";
-  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
-  return GetOpenFileNameA(&dialog) ? name : "";
-}
+// OpenDialog1 / SaveDialog1.
+constexpr FileQuestion kSaveDatabase{"Save Database", "Linetally Database\0*.ltb\0", "ltb"};
+constexpr FileQuestion kLoadDatabase{"Load Database", "Linetally Database Files\0*.ltb\0", nullptr};
 
 }  // namespace
 
@@ -110,7 +93,7 @@ void TfrmMain::Open1Click() {
   // A session that ends while the question or the dialog is up follows the opened records.
   const auto mark = log.MarkNow();
   if (database.Count() > 0 && !Confirm(Handle(), kLoseRecords)) return;
-  const std::string name = AskFileName(Handle(), false);
+  const std::string name = AskOpenFile(Handle(), kLoadDatabase);
   if (name.empty()) return;
   log.Open(mark, name);
   UpdateListBox(1, true);
@@ -122,7 +105,7 @@ void TfrmMain::SaveAs1Click() {
     ShowStandardError(Handle(), "Current database does not contains any records.");
     return;
   }
-  const std::string name = AskFileName(Handle(), true);
+  const std::string name = AskSaveFile(Handle(), kSaveDatabase);
   if (!name.empty()) database.SaveCopy(name);
 }
 

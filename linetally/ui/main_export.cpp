@@ -2,7 +2,7 @@
 // spreadsheets open. The log itself is only read.
 #include "linetally/ui/main_window.h"
 
-#include <commdlg.h>
+#include "linetally/ui/file_dialogs.h"
 
 #include <numeric>
 
@@ -23,20 +23,7 @@ std::string SystemTextToUtf8(std::string_view text) {
   return utf8;
 }
 
-// The common Save dialog for CSV files; empty when cancelled.
-std::string AskExportName(HWND owner) {
-  char name[MAX_PATH] = {};
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFile = name;
-  dialog.nMaxFile = sizeof name;
-  dialog.lpstrTitle = "Export Sessions";
-  dialog.lpstrFilter = "CSV (Comma delimited)\0*.csv\0All Files\0*.*\0";
-  dialog.lpstrDefExt = "csv";
-  dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-  return GetSaveFileNameA(&dialog) ? name : "";
-}
+constexpr FileQuestion kExportFile{"Export Sessions", "CSV (Comma delimited)\0*.csv\0All Files\0*.*\0", "csv"};
 
 bool SameFile(const std::string& a, const std::string& b) {
   char fullA[MAX_PATH] = {}, fullB[MAX_PATH] = {};
@@ -53,7 +40,7 @@ void TfrmMain::Export1Click() {
     ShowStandardError(Handle(), "The log holds no sessions to export.");
     return;
   }
-  const std::string name = AskExportName(Handle());
+  const std::string name = AskSaveFile(Handle(), kExportFile);
   if (name.empty()) return;
   if (SameFile(name, database.WorkingFile())) {
     ShowStandardError(Handle(), "\"" + name + "\" is the session log itself. Export to another file.");
