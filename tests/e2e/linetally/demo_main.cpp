@@ -30,8 +30,13 @@ int Demo(const std::string& exe, const std::string& script) {
   program.Start(exe, exe.substr(0, exe.find_last_of('\\') + 1));
   HWND main = e2e::WaitForTopWindow(program.Id(), "TfrmMain", 60000);
   if (!main) throw std::runtime_error("Linetally's main window did not appear");
-  HWND list = e2e::Child(main, IDC_LISTVIEW1), label = e2e::Child(main, IDC_LABEL1);
-  Expect(e2e::WaitUntil([&] { return e2e::Text(label) == "RAS Idle"; }, 60000), "\"RAS Idle\"", label);
+  // The window can show before its controls are made: look them up until the status is there.
+  HWND list = nullptr, label = nullptr;
+  Expect(e2e::WaitUntil([&] {
+           list = e2e::Child(main, IDC_LISTVIEW1), label = e2e::Child(main, IDC_LABEL1);
+           return e2e::Text(label) == "RAS Idle";
+         }, 60000),
+         "\"RAS Idle\"", label);
   const int rows = e2e::ListViewCount(list);
 
   std::ofstream(script, std::ios::binary | std::ios::trunc) << kDial;
