@@ -63,7 +63,7 @@ void PutDigits(char* text, int at, int value, int count) {
 
 // "2026-12-07 09:15:02", or the stored text when it does not read. By hand: the export of a
 // long log formats hundreds of thousands of these.
-void DateTimeField(CsvLine& line, const std::string& stored, const RegionalFormats& formats) {
+void DateTimeField(CsvLine& line, std::string_view stored, const RegionalFormats& formats) {
   const auto value = ParseRecordDateTime(stored, formats);
   if (!value) {
     line.Field(stored);
@@ -87,7 +87,7 @@ std::string ExportCsv(const RecordTable& table, const std::vector<size_t>& recor
   out.reserve(records.size() * 96 + 64);
   out += kHeader;
   for (size_t number : records) {
-    const RecordFields& fields = table.Row(number);
+    const RecordFields fields = table.Row(number);
     const auto seconds = ParseRecordInteger(fields[2]);
     CsvLine line(out, toUtf8);
     DateTimeField(line, fields[0], formats);

@@ -21,7 +21,7 @@ std::string DateText(const CivilDateTime& start, const RegionalFormats& formats)
 bool ListRowBuilder::Listable(const RecordFields& fields) const { return IsListable(fields, formats); }
 
 std::optional<ListRow> ListRowBuilder::Build(const RecordTable& table, size_t index) const {
-  const RecordFields& fields = table.Row(index);
+  const RecordFields fields = table.Row(index);
   const auto start = ParseRecordDateTime(fields[0], formats);
   if (!start) return std::nullopt;
   const auto seconds = ParseRecordInteger(fields[2]);

@@ -1,80 +1,63 @@
 #include "linetally/database/record_table.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace lt {
-
-RecordLines SplitFileText(std::string_view text) {
-  const size_t nul = text.find('\0');
-  if (nul != std::string_view::npos) text = text.substr(0, nul);
-  RecordLines lines;
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
-  return lines;
-}
-
-std::string JoinFileText(const RecordLines& lines) {
-  size_t size = 0;
-  for (const auto& line : lines) size += line.size() + 2;
-  std::string text;
-  text.reserve(size);
-  for (const auto& line : lines) {
-    text += line;
-    text += "\r\n";
-  }
-  return text;
-}
 
 RecordFields SplitRecordLine(std::string_view line) {
   RecordFields fields;
   size_t column = 0, start = 0;
   for (size_t i = 0; i <= line.size() && column < fields.size(); ++i) {
     if (i == line.size() || line[i] == ',') {
-      fields[column++] = std::string(line.substr(start, i - start));
+      fields[column++] = line.substr(start, i - start);
       start = i + 1;
     }
   }
   return fields;
 }
 
+RecordFields RecordTable::Row(size_t k) const {
+  if (k < 1 || k > count) throw std::out_of_range("record row");
+  return SplitRecordLine((*lines)[k - 1]);
+}
+
 void RecordTable::Watch(RecordObserver& observer) {
   observers.push_back(&observer);
-  for (const auto& row : rows) observer.RecordAdded(row);
+  for (size_t k = 1; k <= count; ++k) observer.RecordAdded(Row(k));
 }
 
 void RecordTable::Clear() {
-  rows.clear();
+  count = 0;
   for (auto* observer : observers) observer->RecordsCleared();
 }
 
-void RecordTable::Parse(const RecordLines& lines, size_t from) {
-  // Past the end of the rows or of the lines: from the first row that no line backs.
-  from = std::clamp<size_t>(from, 1, std::min(rows.size(), lines.size()) + 1);
-  if (from == 1) {
-    Clear();
-    rows.reserve(lines.size());
+void RecordTable::Parse(const RecordLines& source, size_t from) {
+  // Other lines, or fewer than the rows: all again. Past the end of the rows or of the lines:
+  // from the first row that no line backs.
+  if (lines != &source || count > source.size()) from = 1;
+  from = std::clamp<size_t>(from, 1, std::min(count, source.size()) + 1);
+  if (from == 1) Clear();
+  for (; count >= from; --count) {
+    const RecordFields fields = Row(count);
+    for (auto* observer : observers) observer->RecordRemoved(fields);
   }
-  while (rows.size() >= from) {
-    for (auto* observer : observers) observer->RecordRemoved(rows.back());
-    rows.pop_back();
-  }
-  for (size_t k = rows.size(); k < lines.size(); ++k) {
-    rows.push_back(SplitRecordLine(lines[k]));
-    for (auto* observer : observers) observer->RecordAdded(rows.back());
+  lines = &source;
+  for (; count < source.size(); ++count) {
+    const RecordFields fields = SplitRecordLine(source[count]);
+    for (auto* observer : observers) observer->RecordAdded(fields);
   }
 }
 
 void RecordTable::Erase(const std::vector<size_t>& positions) {
+  size_t removed = 0;
   for (size_t position : positions)
-    if (position < rows.size())
-      for (auto* observer : observers) observer->RecordRemoved(rows[position]);
-  EraseAt(rows, positions);
+    if (position < count) {
+      const RecordFields fields = Row(position + 1);
+      for (auto* observer : observers) observer->RecordRemoved(fields);
+      ++removed;
+    }
+  count -= removed;
 }
 
 }  // namespace lt

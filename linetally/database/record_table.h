@@ -1,40 +1,20 @@
 #pragma once
-// The record lines as the working file holds them, and their parsed fields. The table tells
-// its observers of every row it adds or removes, so totals and summaries are kept, never
-// recomputed over the whole log.
+// The parsed fields of the record lines. The table keeps no copy of them: a row's fields are
+// read from its line when asked, and its observers hear of every row added or removed, so
+// totals and summaries are kept, never recomputed over the whole log.
 #include <array>
-#include <string>
 #include <string_view>
 #include <vector>
 
+#include "linetally/database/record_lines.h"
+
 namespace lt {
 
-using RecordLines = std::vector<std::string>;  // index 0 is record 1
-using RecordFields = std::array<std::string, 6>;
-
-// File text to lines: CR LF, a lone CR and a lone LF each end a line; a last line without an
-// ending counts; a NUL byte ends the text.
-RecordLines SplitFileText(std::string_view text);
-// Lines to file text, each followed by CR LF.
-std::string JoinFileText(const RecordLines& lines);
+// Views into one line; they last as long as the line does.
+using RecordFields = std::array<std::string_view, 6>;
 
 // The fields of one line: split at commas, fields after the sixth ignored, missing ones empty.
 RecordFields SplitRecordLine(std::string_view line);
-
-// Removes the elements at the given positions (ascending, no repeats) in one pass.
-template <typename T>
-void EraseAt(std::vector<T>& items, const std::vector<size_t>& positions) {
-  size_t kept = 0, next = 0;
-  for (size_t i = 0; i < items.size(); ++i) {
-    if (next < positions.size() && positions[next] == i) {
-      ++next;
-      continue;
-    }
-    if (kept != i) items[kept] = std::move(items[i]);
-    ++kept;
-  }
-  items.resize(kept);
-}
 
 // Hears of the rows of a record table as they come and go.
 class RecordObserver {
@@ -45,7 +25,9 @@ class RecordObserver {
   virtual void RecordsCleared() = 0;
 };
 
-// Parsed records; row k (1-based) holds the fields of line k. Grows with the lines.
+// Row k (1-based) is line k of the lines last parsed, up to the count parsed. Those lines
+// must not change under the table but through it: it is told of removals first (Erase, Clear),
+// and of added or replaced lines after (Parse).
 class RecordTable {
  public:
   RecordTable() = default;
@@ -56,15 +38,19 @@ class RecordTable {
   void Watch(RecordObserver& observer);
   void Clear();
   // Parses lines from..count (1-based) into the rows of the same numbers; rows not parsed yet
-  // before `from` are parsed too, rows beyond the lines removed (whatever `from` is).
+  // before `from` are parsed too, rows beyond the lines removed (whatever `from` is). The rows
+  // still held must be lines unchanged since they were parsed.
   void Parse(const RecordLines& lines, size_t from);
-  // Removes the rows at the given 0-based positions (ascending, no repeats).
+  void Parse(RecordLines&&, size_t) = delete;  // the rows would outlive their lines
+  // Removes the rows at the given 0-based positions (ascending, no repeats), before the lines
+  // are erased at the same positions.
   void Erase(const std::vector<size_t>& positions);
-  size_t Count() const { return rows.size(); }
-  const RecordFields& Row(size_t k) const { return rows.at(k - 1); }
+  size_t Count() const { return count; }
+  RecordFields Row(size_t k) const;
 
  private:
-  std::vector<RecordFields> rows;
+  const RecordLines* lines = nullptr;
+  size_t count = 0;
   std::vector<RecordObserver*> observers;
 };
 

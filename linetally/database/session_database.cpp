@@ -58,8 +58,8 @@ void SessionDatabase::AppendRecords(const std::vector<SessionRecord>& records) {
 }
 
 void SessionDatabase::Clear() {
-  lines.clear();
   table.Clear();
+  lines.clear();
 }
 
 void SessionDatabase::TestSize() {
@@ -78,8 +78,8 @@ std::optional<std::string> SessionDatabase::UnreadableCostToTell() {
   if (unreadableCostTold) return std::nullopt;
   unreadableCostTold = true;
   for (size_t k = 1; k <= table.Count(); ++k) {
-    const std::string& field = table.Row(k)[4];
-    if (!ReadRecordCost(field)) return UnreadableCostText(field);
+    const std::string_view field = table.Row(k)[4];
+    if (!ReadRecordCost(field)) return UnreadableCostText(std::string(field));
   }
   return std::nullopt;
 }
@@ -88,12 +88,13 @@ void SessionDatabase::DeleteRows(const std::vector<size_t>& rows) {
   std::vector<size_t> sorted = rows;
   std::sort(sorted.begin(), sorted.end());
   sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-  const bool parsed = table.Count() == lines.size();
-  EraseAt(lines, sorted);
-  if (parsed)
-    table.Erase(sorted);
-  else
+  if (table.Count() == lines.size()) {
+    table.Erase(sorted);  // told while the lines are still there
+    lines.Erase(sorted);
+  } else {
+    lines.Erase(sorted);
     table.Parse(lines, 1);
+  }
   TestSize();
 }
 
@@ -102,10 +103,11 @@ bool SessionDatabase::ReadWorkingFileBack() {
   auto text = files.ReadAll(workingFile);
   if (!text) return false;
   RecordLines onDisk = SplitFileText(*text);
-  for (const auto& line : onDisk)
+  for (std::string_view line : onDisk)
     if (!IsListable(SplitRecordLine(line), formats)) return false;
   // What is in memory was added since: keep it after the file's records.
-  onDisk.insert(onDisk.end(), lines.begin(), lines.end());
+  table.Clear();
+  onDisk.Append(lines);
   lines = std::move(onDisk);
   table.Parse(lines, 1);
   return true;
@@ -175,6 +177,7 @@ bool SessionDatabase::DoException() {
       workingFileKnown = false;
       save = false;
     }
+    table.Clear();
     lines.clear();
   }
   ReadDatabase(1);

@@ -13,16 +13,8 @@ struct SessionKey {
 };
 
 SessionKey KeyOf(std::string_view line) {
-  SessionKey key;
-  size_t field = 0, begin = 0;
-  for (size_t i = 0; i <= line.size() && field < 4; ++i)
-    if (i == line.size() || line[i] == ',') {
-      if (field == 0) key.start = line.substr(0, i);
-      if (field == 3) key.service = line.substr(begin, i - begin);
-      ++field;
-      begin = i + 1;
-    }
-  return key;
+  const RecordFields fields = SplitRecordLine(line);
+  return {fields[0], fields[3]};
 }
 
 bool SameSecond(const CivilDateTime& a, const CivilDateTime& b) {
@@ -59,7 +51,7 @@ SessionJournal::Leftover SessionJournal::Open() {
   if (text) {
     const RecordLines lines = SplitFileText(*text);
     damaged = lines.empty();
-    for (const std::string& line : lines) {
+    for (std::string_view line : lines) {
       const auto record = ParseJournalLine(line, formats);
       if (!record) {
         damaged = true;
@@ -198,8 +190,8 @@ std::vector<bool> SessionJournal::Found(const std::vector<const Entry*>& wanted,
   for (const Entry* e : wanted) keys.push_back(KeyOf(e->line));
   size_t left = wanted.size();
   // From the end: a session just logged is the last line.
-  for (auto line = lines.rbegin(); line != lines.rend() && left > 0; ++line) {
-    const SessionKey key = KeyOf(*line);
+  for (size_t k = lines.size(); k-- > 0 && left > 0;) {
+    const SessionKey key = KeyOf(lines[k]);
     std::optional<std::optional<CivilDateTime>> start;  // read once, and only when needed
     for (size_t i = 0; i < wanted.size(); ++i) {
       if (found[i] || key.service != keys[i].service) continue;

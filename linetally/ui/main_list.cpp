@@ -129,10 +129,11 @@ void TfrmMain::Getextrainformation1Click() { ListView1DblClick(); }
 void TfrmMain::ShowExtraInfo(int row) {
   const RecordTable& table = database.Table();
   if (size_t(row) >= table.Count()) return;
-  const RecordFields& fields = table.Row(size_t(row) + 1);
-  const std::string title = fields[3] + ", " + fields[0];
-  const std::string text = fields[5].empty() ? "No connection information was recorded for the session of " + title + "."
-                                             : "Connection information for the session of " + title + ":\r\r" + fields[5];
+  const RecordFields fields = table.Row(size_t(row) + 1);
+  const std::string title = std::string(fields[3]) + ", " + std::string(fields[0]);
+  const std::string text = fields[5].empty()
+                               ? "No connection information was recorded for the session of " + title + "."
+                               : "Connection information for the session of " + title + ":\r\r" + std::string(fields[5]);
   MessageBoxA(Handle(), text.c_str(), kAppTitle, MB_OK | MB_ICONINFORMATION);
 }
 

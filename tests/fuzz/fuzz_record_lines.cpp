@@ -15,7 +15,7 @@ using fuzz::Require;
 
 namespace {
 
-void CheckLine(const std::string& line, const RegionalFormats& formats) {
+void CheckLine(std::string_view line, const RegionalFormats& formats) {
   const RecordFields fields = SplitRecordLine(line);
   if (auto date = ParseRecordDateTime(fields[0], formats))
     Require(ParseRecordDateTime(FormatRecordDateTime(*date, formats), formats) == date,
@@ -53,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       Require(rows.Build(table, k).has_value() == rows.Listable(table.Row(k)), "a row listed unlike its check");
     // A delete and an append, as the window makes them; the kept totals follow.
     if (!kept.empty()) {
-      EraseAt(kept, {0});
       table.Erase({0});
+      kept.Erase({0});
       kept.push_back(lines[0]);
       table.Parse(kept, kept.size());
     }

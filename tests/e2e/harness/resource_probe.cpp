@@ -42,6 +42,7 @@ std::optional<ResourceCounts> ResourceProbe::Read(int timeoutMs) {
     least->user = std::min(least->user, counts->user);
     least->kernel = std::min(least->kernel, counts->kernel);
     least->privateBytes = std::min(least->privateBytes, counts->privateBytes);
+    least->residentBytes = std::min(least->residentBytes, counts->residentBytes);
   }
   return least;
 }
@@ -51,7 +52,7 @@ std::optional<ResourceCounts> ResourceProbe::Ask(int timeoutMs) {
   const LONG before = answer->sequence;
   PostMessageA(window, request, 0, 0);
   if (!WaitUntil([&] { return answer->sequence != before; }, timeoutMs)) return std::nullopt;
-  return ResourceCounts{answer->gdi, answer->user, answer->kernel, answer->privateBytes};
+  return ResourceCounts{answer->gdi, answer->user, answer->kernel, answer->privateBytes, answer->residentBytes};
 }
 
 SoakReadings::SoakReadings(const char* stepName, int warmUpSteps) : warmUpSteps(warmUpSteps) {

@@ -4,7 +4,7 @@
 // the program's GUI thread answers a posted request. Under Wine GetGuiResources and
 // GetProcessHandleCount give 0, so the DLL counts what it can see: GDI objects by walking the
 // handle values with GetObjectType, the thread's windows and their children, the process's
-// kernel handles from the system's handle list, and committed private memory.
+// kernel handles from the system's handle list, committed private memory and the resident set.
 #include <windows.h>
 
 #include <optional>
@@ -15,14 +15,14 @@ namespace e2e {
 
 struct ResourceCounts {
   long gdi = 0, user = 0, kernel = 0;
-  unsigned long long privateBytes = 0;
+  unsigned long long privateBytes = 0, residentBytes = 0;
 };
 
 // The block the DLL writes its answer into, shared by name with the process that asked.
 struct ProbeAnswer {
   volatile LONG sequence;  // one more for each answer
   LONG gdi, user, kernel;
-  ULONGLONG privateBytes;
+  ULONGLONG privateBytes, residentBytes;
 };
 inline constexpr const char* kProbeRequest = "E2EResourceProbe";
 inline std::string ProbeAnswerName(DWORD processId) { return kProbeRequest + std::to_string(processId); }

@@ -2,6 +2,7 @@
 // thread; on the request message it counts and writes the answer block. Test use only: it is
 // never shipped with the programs.
 #include <windows.h>
+#include <psapi.h>
 #include <winternl.h>
 
 #include <vector>
@@ -78,6 +79,11 @@ ULONGLONG PrivateBytes() {
   return bytes;
 }
 
+ULONGLONG ResidentBytes() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  return GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters) ? counters.WorkingSetSize : 0;
+}
+
 void Answer() {
   HANDLE mapping = OpenFileMappingA(FILE_MAP_WRITE, FALSE, e2e::ProbeAnswerName(GetCurrentProcessId()).c_str());
   if (!mapping) return;
@@ -86,6 +92,7 @@ void Answer() {
     answer->user = UserObjects();
     answer->kernel = KernelHandles();
     answer->privateBytes = PrivateBytes();
+    answer->residentBytes = ResidentBytes();
     InterlockedIncrement(&answer->sequence);
     UnmapViewOfFile(answer);
   }

@@ -2,7 +2,7 @@
 // 100,000-record log until the window lists it and shows its total, scroll it, move the
 // selection, open the monthly summary, log a debug session, delete one row, open a
 // 100,000-record copy, export it as CSV, and start with a damaged log or an unreadable cost;
-// and reads the private bytes the log adds. Message boxes (the size warning above 900 records,
+// and reads the memory the log adds (committed private bytes, and the resident set). Message boxes (the size warning above 900 records,
 // the questions) are answered as soon as they show; their time is counted. Run under Wine by hand:
 //   scripts/wine-run.sh build/win64/bin/linetally_log_timing.exe [records]   (or build/win32)
 #include <algorithm>
@@ -89,30 +89,33 @@ int main(int argc, char** argv) {
   const e2e::LongLog copy = e2e::MakeLongLog(records, "Home");
   std::printf("Linetally with a %d-record log (%zu bytes)\n", records, log.Text().size());
 
-  // Private bytes once the log is listed, read from inside the program (resource_probe.h).
-  const auto privateBytes = [](LinetallyApp& app) {
+  // Memory once the log is listed, read from inside the program (resource_probe.h).
+  const auto memory = [](LinetallyApp& app) {
     e2e::ResourceProbe probe(Main(app), std::string(E2E_BIN_DIR) + "/e2e_probe.dll");
-    const auto counts = probe.Read();
-    return counts ? double(counts->privateBytes) : -1.0;
+    return probe.Read().value_or(e2e::ResourceCounts{});
   };
-  std::vector<double> empty, full, added;
+  std::vector<double> empty, full, addedPrivate, addedResident;
   for (int run = 0; run < 3; ++run) {
-    double emptyBytes = 0;
+    e2e::ResourceCounts without;
     {
       LinetallyApp none;
       empty.push_back(TimeStart(none, 0, e2e::TotalPanel(0)));
-      emptyBytes = privateBytes(none);
+      without = memory(none);
     }
     LinetallyApp app;
     app.Folder().Write("Lnt.dat", log.Text());
     full.push_back(TimeStart(app, records, e2e::TotalPanel(log.totalCents)));
-    added.push_back((privateBytes(app) - emptyBytes) / 1e6);
+    const e2e::ResourceCounts with = memory(app);
+    addedPrivate.push_back((double(with.privateBytes) - double(without.privateBytes)) / 1e6);
+    addedResident.push_back((double(with.residentBytes) - double(without.residentBytes)) / 1e6);
   }
   Report("start with an empty log until the window shows its total", empty);
   Report("start until the whole log is listed with its total", full);
-  std::sort(added.begin(), added.end());
-  std::printf("private bytes the log adds: median %.1f MB (%.1f times the file)\n", added[1],
-              added[1] * 1e6 / double(log.Text().size()));
+  for (auto [what, added] : {std::pair{"private bytes", &addedPrivate}, std::pair{"resident set", &addedResident}}) {
+    std::sort(added->begin(), added->end());
+    std::printf("%s the log adds: median %.1f MB (%.1f times the file)\n", what, (*added)[1],
+                (*added)[1] * 1e6 / double(log.Text().size()));
+  }
 
   LinetallyApp app;
   app.Folder().Write("Lnt.dat", log.Text());

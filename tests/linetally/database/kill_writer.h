@@ -40,8 +40,8 @@ inline SessionRecord KilledSession(long n, int seconds) {
 }
 
 // The session number of a record line of the log, or 0.
-inline long KilledSessionNumber(const std::string& line) {
-  const std::string service = SplitRecordLine(line)[3];
+inline long KilledSessionNumber(std::string_view line) {
+  const std::string service(SplitRecordLine(line)[3]);
   return service.size() > 1 && service[0] == 'S' ? std::atol(service.c_str() + 1) : 0;
 }
 

@@ -21,11 +21,11 @@ std::string Latin1ToUtf8(std::string_view text) {
 }
 
 TEST(CsvExport, ChosenRecordsAsSpreadsheetsReadThem) {
+  const RecordLines lines = {"07/12/2026 09:15:02,07/12/2026 09:47:40,1958,Office link,1.2516,",
+                             "07/12/2026 23:00:00,08/12/2026 00:00:45,3645,Caf\xE9 \"Zur Post\",0.0450,Recovered",
+                             "31/13/2026 10:00:00,garbled,x7, Home , 2.37 ,"};
   RecordTable table;
-  table.Parse({"07/12/2026 09:15:02,07/12/2026 09:47:40,1958,Office link,1.2516,",
-               "07/12/2026 23:00:00,08/12/2026 00:00:45,3645,Caf\xE9 \"Zur Post\",0.0450,Recovered",
-               "31/13/2026 10:00:00,garbled,x7, Home , 2.37 ,"},
-              1);
+  table.Parse(lines, 1);
   int conversions = 0;
   const Utf8Converter toUtf8 = [&](std::string_view text) {
     ++conversions;

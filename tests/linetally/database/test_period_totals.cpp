@@ -44,9 +44,7 @@ Expected Periods(const PeriodTotals& totals) {
 TEST_F(DatabaseTest, PeriodTotalsGroupSessionsByTheBillingDay) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    std::string text;
-    for (const auto& line : c.lines) text += line + "\r\n";
-    WriteFile("Lnt.dat", text);
+    WriteFile("Lnt.dat", JoinFileText(c.lines));
     db.SetBillingDay(1);
     db.LoadDatabase(db.WorkingFile());
     db.ReadDatabase(1);

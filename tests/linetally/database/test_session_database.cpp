@@ -156,22 +156,26 @@ TEST_F(Totals, ClearLeavesNoRowsAndNoTotals) {
 
 // Asked to parse from past the end, the table once kept rows that no line backs any more.
 TEST(RecordTableParse, RowsFollowTheLinesWhereverTheParseStarts) {
+  RecordLines lines = {kLine1, kLine2, kLine3};
   RecordTable table;
   RunningTotals totals;
   table.Watch(totals);
-  table.Parse({kLine1, kLine2, kLine3}, 1);
+  table.Parse(lines, 1);
   for (size_t from : {size_t(0), size_t(2), size_t(3), size_t(4), size_t(10)}) {
     SCOPED_TRACE(from);
+    RecordLines shrinking = {kLine1, kLine2, kLine3};
     RecordTable shorter;
     RunningTotals kept;
     shorter.Watch(kept);
-    shorter.Parse({kLine1, kLine2, kLine3}, 1);
-    shorter.Parse({kLine1}, from);
+    shorter.Parse(shrinking, 1);
+    shrinking = {kLine1};
+    shorter.Parse(shrinking, from);
     EXPECT_EQ(shorter.Count(), 1u);
     EXPECT_EQ(kept.Seconds(), 1958);
     EXPECT_EQ(kept.Cost(), Currency::FromRaw(12516));
   }
-  table.Parse({kLine1, kLine2, kLine3, kLine1}, 10);
+  lines.push_back(kLine1);
+  table.Parse(lines, 10);
   EXPECT_EQ(table.Count(), 4u) << "rows not parsed yet are parsed whatever the start";
   EXPECT_EQ(totals.Seconds(), 1958 + 45 + 3600 + 1958);
 }
@@ -210,6 +214,33 @@ TEST_F(Saving, DeletesRowsByTheirListIndexes) {
   db.LoadDatabase(db.WorkingFile());
   db.DeleteRows({3, 1});
   EXPECT_EQ(db.Lines(), (RecordLines{"r1", "r3", "r5"}));
+}
+
+// The rows are read from the lines when asked: after a delete from a parsed log each row must
+// still read its own line, and the kept totals must be those of the lines left.
+TEST_F(Saving, ParsedRowsAndTotalsFollowTheLinesThroughDeletes) {
+  const std::vector<std::string> all = {kLine1, "", kLine2, "not a record", kLine3, kLine1};
+  const std::vector<std::vector<size_t>> deletes = {{}, {0}, {5}, {1, 2}, {0, 2, 4}, {3, 5, 1}, {0, 1, 2, 3, 4, 5}};
+  for (const auto& rows : deletes) {
+    SCOPED_TRACE(::testing::PrintToString(rows));
+    std::string text;
+    for (const auto& line : all) text += line + "\r\n";
+    WriteFile("Lnt.dat", text);
+    db.LoadDatabase(db.WorkingFile());
+    db.ReadDatabase(1);
+    db.DeleteRows(rows);
+    RecordLines left;
+    int64_t seconds = 0;
+    for (size_t i = 0; i < all.size(); ++i)
+      if (std::find(rows.begin(), rows.end(), i) == rows.end()) {
+        left.push_back(all[i]);
+        seconds += ParseRecordInteger(SplitRecordLine(all[i])[2]).value_or(0);
+      }
+    EXPECT_EQ(db.Lines(), left);
+    ASSERT_EQ(db.Table().Count(), left.size());
+    for (size_t k = 1; k <= left.size(); ++k) EXPECT_EQ(db.Table().Row(k), SplitRecordLine(left[k - 1])) << k;
+    EXPECT_EQ(db.SumSeconds(), seconds);
+  }
 }
 
 TEST_F(Saving, NeverOverwritesAWorkingFileItCouldNotRead) {

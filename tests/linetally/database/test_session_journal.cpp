@@ -53,7 +53,7 @@ struct Program {
 // The services of the log's records, in order: "old 1 2".
 std::string Services(const std::string& text) {
   std::string names;
-  for (const auto& line : SplitFileText(text)) names += (names.empty() ? "" : " ") + SplitRecordLine(line)[3];
+  for (const auto& line : SplitFileText(text)) (names += names.empty() ? "" : " ") += SplitRecordLine(line)[3];
   return names;
 }
 
@@ -231,7 +231,7 @@ TEST(Journal, ACrashAfterAnyWriteLosesNothingAndDoublesNothing) {
       if (!player.crashed) continue;
       ++crashes;
       std::map<std::string, int> count;
-      for (const auto& line : SplitFileText(files.files[kLog])) ++count[SplitRecordLine(line)[3]];
+      for (const auto& line : SplitFileText(files.files[kLog])) ++count[std::string(SplitRecordLine(line)[3])];
       for (const auto& [service, times] : count) EXPECT_EQ(times, 1) << service << " in " << log;
       std::set<std::string> kept;
       const std::string wanted = c.log;
