@@ -8,11 +8,7 @@ namespace {
 
 // A log grows by a session at a time for months: grow by an eighth, not by doubling, so the
 // spare room stays small beside a long log.
-template <typename Buffer>
-void MakeRoom(Buffer& buffer, size_t more) {
-  const size_t needed = buffer.size() + more;
-  if (needed > buffer.capacity()) buffer.reserve(std::max(needed, buffer.size() + buffer.size() / 8 + 64));
-}
+size_t Grown(size_t size, size_t more) { return std::max(size + more, size + size / 8 + 64); }
 
 }  // namespace
 
@@ -35,13 +31,22 @@ void RecordLines::reserve(size_t lines, size_t chars) {
 }
 
 void RecordLines::push_back(std::string_view line) {
-  MakeRoom(text, line.size());
-  MakeRoom(ends, 1);
-  text.append(line);
+  if (text.size() + line.size() > text.capacity()) {
+    // Into a new buffer while the old one lives: `line` may be one of these lines.
+    std::string grown;
+    grown.reserve(Grown(text.size(), line.size()));
+    grown += text;
+    grown += line;
+    text.swap(grown);
+  } else {
+    text += line;
+  }
+  if (ends.size() == ends.capacity()) ends.reserve(Grown(ends.size(), 1));
   ends.push_back(text.size());
 }
 
 void RecordLines::Append(const RecordLines& more) {
+  if (&more == this) return Append(RecordLines(more));
   reserve(more.size(), more.text.size());
   const size_t base = text.size();
   text += more.text;

@@ -67,5 +67,21 @@ TEST(FileText, EveryLineEndingEndsALine) {
   EXPECT_EQ(JoinFileText({}), "");
 }
 
+// The lines share one buffer that grows as lines come: a line taken from the lines themselves,
+// or all of them at once, must come through the growth whole.
+TEST(FileText, LinesTakenFromThemselvesSurviveTheGrowth) {
+  RecordLines lines = {"first line", "", "third"};
+  RecordLines expected = lines;
+  for (int i = 0; i < 200; ++i) {
+    lines.push_back(lines[i % 3]);
+    expected.push_back(std::string(expected[i % 3]));
+  }
+  lines.Append(lines);
+  expected.Append(RecordLines(expected));
+  EXPECT_EQ(lines, expected);
+  ASSERT_EQ(lines.size(), 406u);
+  EXPECT_EQ(lines[203], "first line");
+}
+
 }  // namespace
 }  // namespace lt
