@@ -38,6 +38,20 @@ class FileHandle {
   HANDLE handle;
 };
 
+// Renames `from` over `to`. Another program reading `to` at that moment (a backup, a virus
+// scanner, a viewer) makes the rename fail, and under Wine even one that shares deletion: it is
+// tried again for about a second before the failure counts.
+bool MoveOverHeldFile(const std::string& from, const std::string& to) {
+  for (int attempt = 0;; ++attempt) {
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    const DWORD error = GetLastError();
+    const bool held = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+    if (!held || attempt == 20) return false;
+    Sleep(50);
+    SetLastError(error);
+  }
+}
+
 }  // namespace
 
 bool Win32FileStore::Exists(const std::string& path) {
@@ -78,7 +92,7 @@ void Win32FileStore::ReplaceAtomically(const std::string& path, const std::strin
     }
     if (!file.Close()) throw FileError(LastErrorText());
   }
-  if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!MoveOverHeldFile(temporary, path)) {
     const std::string reason = LastErrorText();
     DeleteFileA(temporary.c_str());
     throw FileError(reason);

@@ -1,6 +1,7 @@
 #pragma once
 // The session log's files over the Windows file API: the replacement is flushed to disk and
-// renamed over the old file with MoveFileEx.
+// renamed over the old file with MoveFileEx, waiting about a second for a program that has the
+// old file open to let go.
 #include "linetally/database/file_store.h"
 
 namespace lt {

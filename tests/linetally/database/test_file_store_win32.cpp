@@ -49,6 +49,33 @@ TEST_F(Win32FileStoreTest, AFailedReplaceKeepsTheOldFile) {
   EXPECT_EQ(files.ReadAll(path), "kept\r\n");
 }
 
+// Another program reading the log as it is saved (a backup, a scanner) once made the save fail
+// at once: a reader that lets go within the wait no longer does, one that holds on still does.
+TEST_F(Win32FileStoreTest, AReplaceWaitsForAReaderToLetGo) {
+  const std::string path = folder + "Lnt.dat";
+  for (const auto& [heldMs, replaced] : {std::pair{300, true}, std::pair{3000, false}}) {
+    SCOPED_TRACE(heldMs);
+    files.ReplaceAtomically(path, "old\r\n");
+    HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    std::thread letGo([&, heldMs = heldMs] {
+      Sleep(heldMs);
+      CloseHandle(reader);
+    });
+    bool threw = false;
+    try {
+      files.ReplaceAtomically(path, "new\r\n");
+    } catch (const FileError&) {
+      threw = true;
+    }
+    letGo.join();
+    EXPECT_EQ(threw, !replaced);
+    EXPECT_EQ(files.ReadAll(path), replaced ? "new\r\n" : "old\r\n");
+    EXPECT_FALSE(files.Exists(path + ".tmp"));
+  }
+}
+
 // A read that fails part way once gave back what came before it as the whole file, which the
 // next save wrote over the log. Here the file is the reading end of a pipe whose writer goes
 // away after part of a log: the read fails with a broken pipe, and that is a file that could
