@@ -7,12 +7,12 @@ namespace lt {
 
 RecordFields SplitRecordLine(std::string_view line) {
   RecordFields fields;
-  size_t column = 0, start = 0;
-  for (size_t i = 0; i <= line.size() && column < fields.size(); ++i) {
-    if (i == line.size() || line[i] == ',') {
-      fields[column++] = line.substr(start, i - start);
-      start = i + 1;
-    }
+  size_t start = 0;
+  for (size_t column = 0; column < fields.size(); ++column) {
+    const size_t comma = line.find(',', start);
+    fields[column] = line.substr(start, comma - start);
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
   }
   return fields;
 }
