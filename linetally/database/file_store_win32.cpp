@@ -46,9 +46,8 @@ bool MoveOverHeldFile(const std::string& from, const std::string& to) {
     if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
     const DWORD error = GetLastError();
     const bool held = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
-    if (!held || attempt == 20) return false;
+    if (!held || attempt == 20) return false;  // GetLastError still tells why
     Sleep(50);
-    SetLastError(error);
   }
 }
 

@@ -15,7 +15,7 @@ class RecordLines {
  public:
   class const_iterator {
    public:
-    using iterator_category = std::random_access_iterator_tag;
+    using iterator_category = std::input_iterator_tag;  // the lines are views, made as they are read
     using value_type = std::string_view;
     using difference_type = std::ptrdiff_t;
     using pointer = void;
@@ -27,7 +27,6 @@ class RecordLines {
       ++index;
       return *this;
     }
-    difference_type operator-(const const_iterator& other) const { return difference_type(index - other.index); }
     bool operator==(const const_iterator& other) const { return index == other.index; }
     bool operator!=(const const_iterator& other) const { return index != other.index; }
 
